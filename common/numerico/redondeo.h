@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace numerico {
+
+// (x * m) rounded to a whole number, ties to even, then divided by d. The
+// tie test is made on the double product, so 0.0125 * 1000 = 12.5 goes to
+// 12 while 2.0005 * 1000 = 2000.5000000000002 goes to 2001. Both steps are
+// checked (fallo_aritmetico).
+double redondear_con_factor(double x, double m, double d);
+
+// x rounded to three decimals.
+double redondear_3(double x);
+
+struct EscalaFrecuencia {
+    double divisor;
+    std::u16string_view unidad;
+};
+
+// The unit of a frequency in hertz by size: from 1000000 up "MHz", from 1000
+// up "KHz", below that "Hz".
+EscalaFrecuencia escala_frecuencia(double hercios);
+
+} // namespace numerico
