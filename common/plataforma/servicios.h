@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <exception>
+#include <string_view>
 #include <utility>
 
 class QWidget;
@@ -19,6 +20,11 @@ class QWidget;
 namespace plataforma {
 
 inline const QString titulo_de_aviso = QStringLiteral("Atencion");
+
+inline QString a_qstring(std::u16string_view texto)
+{
+    return QString::fromUtf16(texto.data(), static_cast<qsizetype>(texto.size()));
+}
 
 // Decimal and grouping separators of QLocale::system(), read at each call.
 numerico::Separadores separadores_del_sistema();

@@ -1,0 +1,44 @@
+#pragma once
+
+// Support for the tests that drive a real calculator window offscreen.
+
+#include <QMessageBox>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace prueba {
+
+// What a message box showed before the test closed it.
+struct Aviso {
+    QString titulo;
+    QString texto;
+    QMessageBox::Icon icono;
+    QMessageBox::StandardButtons botones;
+};
+
+// Runs the action and returns every message box it opened, each closed with
+// OK as soon as it showed. A message box outside this fails the test.
+std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
+
+// The window's control with that objectName; the test fails without it.
+template <typename Control>
+Control* control(const QWidget& ventana, const QString& nombre)
+{
+    auto* encontrado = ventana.findChild<Control*>(nombre);
+    if (!encontrado)
+        ADD_FAILURE() << "no hay control " << nombre.toStdString();
+    return encontrado;
+}
+
+// The user's decimal separator, as the running locale gives it.
+QChar separador_decimal();
+
+// A text written with "." as decimal point, in the user's locale.
+QString en_locale(QString texto);
+
+} // namespace prueba

@@ -1,0 +1,76 @@
+#include "controles.h"
+
+#include "estilo.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSvgWidget>
+
+namespace ventana {
+
+QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
+                       const QFont& fuente, const QColor& color)
+{
+    auto* etiqueta = new QLabel(texto, padre);
+    etiqueta->setObjectName(nombre);
+    etiqueta->setFont(fuente);
+    etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    color_de_texto(etiqueta, color);
+    lugar.setHeight(std::max(lugar.height(), QFontMetrics(fuente).height()));
+    etiqueta->setGeometry(lugar);
+    return etiqueta;
+}
+
+QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
+                       const QFont& fuente, const QColor& color)
+{
+    auto* marco = new QGroupBox(titulo, padre);
+    marco->setObjectName(nombre);
+    marco->setFont(fuente);
+    color_de_texto(marco, color);
+    fondo_blanco(marco);
+    marco->setGeometry(lugar);
+    return marco;
+}
+
+QFrame* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
+                    int grosor)
+{
+    auto* linea = new QFrame(padre);
+    linea->setObjectName(nombre);
+    QPalette paleta = linea->palette();
+    paleta.setColor(QPalette::Window, color);
+    linea->setPalette(paleta);
+    linea->setAutoFillBackground(true);
+    const int mitad = grosor / 2;
+    if (desde.y() == hasta.y())
+        linea->setGeometry(std::min(desde.x(), hasta.x()), desde.y() - mitad, std::abs(hasta.x() - desde.x()), grosor);
+    else
+        linea->setGeometry(desde.x() - mitad, std::min(desde.y(), hasta.y()), grosor, std::abs(hasta.y() - desde.y()));
+    return linea;
+}
+
+QFrame* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar)
+{
+    auto* rectangulo = new QFrame(padre);
+    rectangulo->setObjectName(nombre);
+    rectangulo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rectangulo->setLineWidth(1);
+    QPalette paleta = rectangulo->palette();
+    paleta.setColor(QPalette::WindowText, colores::negro);
+    rectangulo->setPalette(paleta);
+    rectangulo->setGeometry(lugar);
+    return rectangulo;
+}
+
+QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar)
+{
+    auto* imagen = new QSvgWidget(recurso, padre);
+    imagen->setObjectName(nombre);
+    imagen->setGeometry(lugar);
+    return imagen;
+}
+
+} // namespace ventana

@@ -1,0 +1,42 @@
+#pragma once
+
+// Builders for the plain controls of a fixed calculator window. Each takes
+// its container, its objectName and its place in pixels (see medidas.h),
+// and leaves the control as the window design draws it.
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QSvgWidget;
+class QWidget;
+
+namespace ventana {
+
+// A label with its text at the top left (or centred), transparent unless
+// given a background. A box lower than its font grows to the font's height,
+// so no text is cut off at the bottom.
+QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
+                       const QFont& fuente, const QColor& color);
+
+// A frame with a caption, white inside, its caption in the given font and
+// colour; its children place themselves relative to its top left corner.
+QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
+                       const QFont& fuente, const QColor& color);
+
+// A horizontal or vertical line of the given thickness in pixels.
+QFrame* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
+                    int grosor);
+
+// A rectangle outline one pixel wide, transparent inside.
+QFrame* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar);
+
+// A picture drawn from an SVG resource at exactly the given size.
+QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar);
+
+} // namespace ventana

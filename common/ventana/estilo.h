@@ -1,0 +1,36 @@
+#pragma once
+
+// The fonts and colours the three calculator windows share.
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace ventana {
+
+namespace colores {
+inline const QColor blanco{255, 255, 255};
+inline const QColor negro{0, 0, 0};
+inline const QColor rojo{255, 0, 0};
+inline const QColor verde{0, 128, 0};
+inline const QColor azul{0, 0, 255};
+inline const QColor azul_oscuro{0, 0, 192};
+} // namespace colores
+
+// The family the windows were designed with, and the metric-close free font
+// that stands in for it where the system lacks it.
+inline constexpr auto familia_de_diseno = "MS Sans Serif";
+inline constexpr auto familia_sustituta = "Liberation Sans";
+
+// MS Sans Serif at 8.25, 9.75, 12, 13.5 or 18 points, regular or bold.
+QFont fuente(double puntos, bool negrita = false);
+
+// Text colour of a control (labels, boxes, buttons, a frame's caption);
+// other colours stay as they are.
+void color_de_texto(QWidget* control, const QColor& color);
+
+// A control drawn with a white background of its own.
+void fondo_blanco(QWidget* control);
+
+} // namespace ventana

@@ -1,0 +1,290 @@
+#include "ventana_filtros.h"
+
+#include "frecuencia_corte.h"
+#include "numerico/escritura.h"
+#include "plataforma/servicios.h"
+#include "ventana/controles.h"
+#include "ventana/estilo.h"
+#include "ventana/medidas.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+
+using namespace ventana;
+
+namespace {
+
+// Tenths of a kilo-ohm and hundredths of a capacitance unit per slider step.
+constexpr double escala_r = 10.0;
+constexpr double escala_c = 100.0;
+
+// The result the window shows until the first event: the low-pass cut-off
+// of the start values.
+constexpr double resultado_de_diseno = 15.915;
+
+struct Etiqueta {
+    const char* nombre;
+    const char* texto;
+    int left, top, width, height; // twips
+    double puntos;
+    QColor color;
+};
+
+void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
+{
+    for (const Etiqueta& e : etiquetas)
+        crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
+                       en_pixeles(e.left, e.top, e.width, e.height), fuente(e.puntos, true), e.color);
+}
+
+QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo)
+{
+    auto* deslizador = new QSlider(Qt::Vertical, padre);
+    deslizador->setObjectName(nombre);
+    deslizador->setRange(minimo, maximo);
+    deslizador->setSingleStep(1);
+    deslizador->setPageStep(1);
+    deslizador->setValue(minimo);
+    deslizador->setTickPosition(QSlider::NoTicks);
+    deslizador->setGeometry(lugar);
+    return deslizador;
+}
+
+} // namespace
+
+VentanaFiltros::VentanaFiltros(QWidget* padre)
+    : QWidget(padre)
+{
+    preparar_ventana(this, QStringLiteral("frm_filtros"), QStringLiteral("Filtros Activos"), QSize(px(11310), px(8610)));
+    crear_logo(this, QStringLiteral("Image8"), 1440);
+    crear_banner(this, en_pixeles(6480, 120), QStringLiteral("Label36"), QStringLiteral("Label35"));
+    crear_formula_pasa_bajos_y_altos();
+    crear_formula_pasa_banda();
+    crear_esquemas();
+    crear_columnas_r_y_c();
+    resultado = crear_marco_resultado(this, {en_pixeles(7440, 1800, 3615, 2175), 13.5,
+                                             en_pixeles(240, 600, 2655, 375), en_pixeles(600, 1080, 2175, 495),
+                                             en_pixeles(2880, 1200, 615, 375)});
+    resultado.lbl_result->setText(QStringLiteral("Frecuencia de corte:"));
+    resultado.txt_result->setText(plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno,
+                                                                     plataforma::separadores_del_sistema())));
+    resultado.lbl_escalaresul->setText(QStringLiteral("KHz"));
+    crear_opciones();
+    btn_salir = crear_boton_salir(this, en_pixeles(8280, 7080, 1815, 975));
+    ordenar_tabulacion();
+    btn_salir->setFocus();
+
+    Form_Load();
+    conectar_manejadores();
+}
+
+void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
+{
+    fra_baal = crear_marco(this, QStringLiteral("fra_baal"), QStringLiteral("Fórmula"),
+                           en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
+    crear_etiquetas(fra_baal, {
+        {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro},
+        {"Label2", "Fc =", 960, 1200, 855, 495, 13.5, colores::rojo},
+        {"Label3", "1", 2640, 960, 255, 375, 13.5, colores::rojo},
+        {"Label1", " 2 π R C", 2040, 1560, 1215, 375, 13.5, colores::rojo},
+        {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro},
+        {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul},
+        {"Label5", "Rf", 3000, 2520, 375, 375, 13.5, colores::azul},
+        {"Label4", "Ra", 3000, 3120, 615, 375, 13.5, colores::azul},
+    });
+    crear_linea(fra_baal, QStringLiteral("Line4"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
+    crear_linea(fra_baal, QStringLiteral("Line1"), en_pixeles(2880, 3000), en_pixeles(3480, 3000), colores::azul, 2);
+}
+
+void VentanaFiltros::crear_formula_pasa_banda()
+{
+    fra_banda = crear_marco(this, QStringLiteral("fra_banda"), QStringLiteral("Fórmula"),
+                            en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
+    crear_etiquetas(fra_banda, {
+        {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro},
+        {"Label23", "Fci =", 840, 1200, 855, 495, 12, colores::rojo},
+        {"Label22", "1", 2640, 960, 255, 375, 12, colores::negro},
+        {"Label21", "R1  C1", 2280, 1560, 855, 375, 12, colores::negro},
+        {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro},
+        {"Label26", "Fcs =", 840, 2760, 855, 495, 12, colores::rojo},
+        {"Label25", "1", 2640, 2520, 255, 375, 12, colores::negro},
+        {"Label24", "R2  C2", 2280, 3120, 855, 375, 12, colores::negro},
+    });
+    crear_linea(fra_banda, QStringLiteral("Line2"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
+    crear_linea(fra_banda, QStringLiteral("Line3"), en_pixeles(1800, 3000), en_pixeles(3480, 3000), colores::negro, 2);
+    fra_banda->hide();
+}
+
+void VentanaFiltros::crear_esquemas()
+{
+    const char* titulos[] = {"Filtro Pasa Bajos", "Filtro Pasa Altos", "Filtro Pasa Banda"};
+    for (int i = 0; i < 3; ++i) {
+        fra_filtros[i] = crear_marco(this, QStringLiteral("fra_filtros(%1)").arg(i), QString::fromLatin1(titulos[i]),
+                                     en_pixeles(240, 5400, 4815, 3015), fuente(13.5, true), colores::verde);
+        fra_filtros[i]->setVisible(i == 0);
+    }
+    const QColor& azul = colores::azul_oscuro;
+    const QColor& rojo = colores::rojo;
+
+    crear_imagen(fra_filtros[0], QStringLiteral("bajo"), QStringLiteral(":/imagenes/pasa_bajos.svg"),
+                 en_pixeles(480, 600, 3645, 2190));
+    crear_etiquetas(fra_filtros[0], {
+        {"Label31", "Vi", 240, 600, 375, 375, 12, azul},
+        {"Label14", "R", 1080, 480, 255, 375, 12, rojo},
+        {"Label13", "C", 1320, 1320, 255, 375, 12, rojo},
+        {"Label11", "Rf", 3840, 1320, 375, 375, 12, azul},
+        {"Label12", "Ra", 3840, 2160, 495, 375, 12, azul},
+        {"Label32", "Vo", 4080, 600, 375, 375, 12, azul},
+    });
+
+    crear_imagen(fra_filtros[1], QStringLiteral("alto"), QStringLiteral(":/imagenes/pasa_altos.svg"),
+                 en_pixeles(600, 600, 3555, 2220));
+    crear_etiquetas(fra_filtros[1], {
+        {"Label33", "Vi", 240, 600, 375, 375, 12, azul},
+        {"Label17", "C", 1080, 360, 255, 375, 12, rojo},
+        {"Label18", "R", 1440, 1320, 255, 375, 12, rojo},
+        {"Label7", "Rf", 3840, 1200, 375, 375, 12, azul},
+        {"Label9", "Ra", 3840, 2040, 495, 375, 12, azul},
+        {"Label34", "Vo", 4080, 600, 375, 375, 12, azul},
+    });
+
+    crear_imagen(fra_filtros[2], QStringLiteral("banda"), QStringLiteral(":/imagenes/pasa_banda.svg"),
+                 en_pixeles(600, 480, 3750, 2070));
+    crear_etiquetas(fra_filtros[2], {
+        {"Label16", "R1", 960, 1200, 375, 375, 12, rojo},
+        {"Label15", "C1", 1680, 1800, 375, 375, 12, rojo},
+        {"Label20", "R2", 2640, 840, 375, 375, 12, rojo},
+        {"Label19", "C2", 3240, 360, 375, 375, 12, rojo},
+    });
+}
+
+void VentanaFiltros::crear_columnas_r_y_c()
+{
+    crear_etiquetas(this, {
+        {"Label8", "R  (K)", 5400, 2040, 735, 375, 12, colores::rojo},
+        {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
+    });
+
+    cmb_esc_c = new QComboBox(this);
+    cmb_esc_c->setObjectName(QStringLiteral("cmb_esc_c"));
+    cmb_esc_c->setEditable(true);
+    cmb_esc_c->setCompleter(nullptr); // a typed "n" must stay "n"
+    cmb_esc_c->setInsertPolicy(QComboBox::NoInsert);
+    cmb_esc_c->addItems({QStringLiteral("uF"), QStringLiteral("nF"), QStringLiteral("pF")});
+    cmb_esc_c->setFont(fuente(8.25, true));
+    color_de_texto(cmb_esc_c, colores::rojo);
+    cmb_esc_c->setGeometry(en_pixeles(6600, 2040, 615, 315));
+
+    crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
+    crear_rectangulo(this, QStringLiteral("Shape2"), en_pixeles(6465, 3105, 660, 5085));
+    Sld_r = crear_deslizador(this, QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000);
+    Sld_c = crear_deslizador(this, QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000);
+
+    // The read-outs start as the sliders' start positions read, written in
+    // the user's locale so that every computation reads back what they mean.
+    const numerico::Separadores sep = plataforma::separadores_del_sistema();
+    txt_r = crear_caja_bloqueada(this, QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
+    txt_c = crear_caja_bloqueada(this, QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
+    txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
+    txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
+}
+
+void VentanaFiltros::crear_opciones()
+{
+    QGroupBox* opciones = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Opciones"),
+                                      en_pixeles(7440, 4200, 3615, 2415), fuente(13.5, true), colores::verde);
+    grupo_filtros = new QButtonGroup(this);
+    const char* titulos[] = {"Filtro Pasa Bajos", "Filtro Pasa Altos", "Filtro Pasa Banda"};
+    const int alturas[] = {480, 1080, 1680};
+    const QColor texto = palette().color(QPalette::WindowText);
+    for (int i = 0; i < 3; ++i) {
+        auto* opcion = new QRadioButton(QString::fromLatin1(titulos[i]), opciones);
+        opcion->setObjectName(QStringLiteral("opt_filtros(%1)").arg(i));
+        opcion->setFont(fuente(9.75, true));
+        color_de_texto(opcion, texto);
+        opcion->setGeometry(en_pixeles(600, alturas[i], 2535, 375));
+        grupo_filtros->addButton(opcion, i);
+        opt_filtros[i] = opcion;
+    }
+    opt_filtros[0]->setChecked(true);
+}
+
+void VentanaFiltros::ordenar_tabulacion()
+{
+    const QList<QWidget*> orden{btn_salir,      Sld_r,          Sld_c,          txt_r,     txt_c,
+                                opt_filtros[0], opt_filtros[1], opt_filtros[2], cmb_esc_c, resultado.txt_result};
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+}
+
+void VentanaFiltros::conectar_manejadores()
+{
+    plataforma::al_mover(Sld_r, this, &VentanaFiltros::Sld_r_Change);
+    plataforma::al_mover(Sld_c, this, &VentanaFiltros::Sld_c_Change);
+    connect(grupo_filtros, &QButtonGroup::idClicked, this,
+            [this](int indice) { plataforma::con_guardia(this, [&] { opt_filtros_Click(indice); }); });
+    connect(cmb_esc_c, &QComboBox::activated, this,
+            [this] { plataforma::con_guardia(this, [&] { cmb_esc_c_Click(); }); });
+    connect(cmb_esc_c->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { plataforma::con_guardia(this, [&] { cmb_esc_c_Change(); }); });
+}
+
+void VentanaFiltros::Form_Load()
+{
+    divisor_c = filtros::divisor_microfaradios;
+}
+
+void VentanaFiltros::opt_filtros_Click(int indice)
+{
+    for (QGroupBox* marco : fra_filtros)
+        marco->hide();
+    fra_filtros[static_cast<std::size_t>(indice)]->show();
+    if (indice == 2) {
+        fra_banda->show();
+        fra_baal->hide();
+    } else {
+        fra_banda->hide();
+        fra_baal->show();
+    }
+    calcular_frecuencia_corte();
+}
+
+void VentanaFiltros::cmb_esc_c_Click() { elegir_unidad(); }
+
+void VentanaFiltros::cmb_esc_c_Change() { elegir_unidad(); }
+
+void VentanaFiltros::elegir_unidad()
+{
+    divisor_c = filtros::divisor_de_unidad(cmb_esc_c->currentText().toStdU16String(), divisor_c);
+    calcular_frecuencia_corte();
+}
+
+void VentanaFiltros::Sld_r_Change()
+{
+    txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r,
+                                                            plataforma::separadores_del_sistema())));
+    calcular_frecuencia_corte();
+}
+
+void VentanaFiltros::Sld_c_Change()
+{
+    txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c,
+                                                            plataforma::separadores_del_sistema())));
+    calcular_frecuencia_corte();
+}
+
+void VentanaFiltros::calcular_frecuencia_corte()
+{
+    const bool pasa_banda = opt_filtros[2]->isChecked();
+    const filtros::FrecuenciaDeCorte f =
+        filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(),
+                                           divisor_c, pasa_banda, plataforma::separadores_del_sistema());
+    resultado.lbl_escalaresul->setText(plataforma::a_qstring(f.unidad));
+    resultado.txt_result->setText(plataforma::a_qstring(f.valor));
+}

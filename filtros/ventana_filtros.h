@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ventana/armazon.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+class QToolButton;
+
+// frm_filtros: the cut-off frequency of an active filter's RC section from
+// the R and C sliders, the capacitance unit and the filter type.
+class VentanaFiltros : public QWidget {
+public:
+    explicit VentanaFiltros(QWidget* padre = nullptr);
+
+private:
+    void crear_formula_pasa_bajos_y_altos();
+    void crear_formula_pasa_banda();
+    void crear_esquemas();
+    void crear_columnas_r_y_c();
+    void crear_opciones();
+    void ordenar_tabulacion();
+    void conectar_manejadores();
+
+    void Form_Load();
+    void opt_filtros_Click(int indice);
+    void cmb_esc_c_Click();
+    void cmb_esc_c_Change();
+    void Sld_r_Change();
+    void Sld_c_Change();
+    void calcular_frecuencia_corte();
+    void elegir_unidad();
+
+    // Farads per unit of the capacitance the C box counts in.
+    double divisor_c = 0.0;
+
+    QGroupBox* fra_baal = nullptr;
+    QGroupBox* fra_banda = nullptr;
+    std::array<QGroupBox*, 3> fra_filtros{};
+    QLineEdit* txt_r = nullptr;
+    QLineEdit* txt_c = nullptr;
+    QSlider* Sld_r = nullptr;
+    QSlider* Sld_c = nullptr;
+    QComboBox* cmb_esc_c = nullptr;
+    std::array<QRadioButton*, 3> opt_filtros{};
+    QButtonGroup* grupo_filtros = nullptr;
+    ventana::MarcoResultado resultado{};
+    QToolButton* btn_salir = nullptr;
+};
