@@ -11,6 +11,10 @@
 #include <functional>
 #include <vector>
 
+#include <ostream>
+
+inline void PrintTo(const QString& texto, std::ostream* os) { *os << '"' << texto.toStdString() << '"'; }
+
 namespace prueba {
 
 // What a message box showed before the test closed it.
