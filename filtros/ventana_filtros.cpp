@@ -28,21 +28,6 @@ constexpr double escala_c = 100.0;
 // of the start values.
 constexpr double resultado_de_diseno = 15.915;
 
-struct Etiqueta {
-    const char* nombre;
-    const char* texto;
-    int left, top, width, height; // twips
-    double puntos;
-    QColor color;
-};
-
-void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
-{
-    for (const Etiqueta& e : etiquetas)
-        crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                       en_pixeles(e.left, e.top, e.width, e.height), fuente(e.puntos, true), e.color);
-}
-
 QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo)
 {
     auto* deslizador = new QSlider(Qt::Vertical, padre);
@@ -123,18 +108,9 @@ void VentanaFiltros::crear_formula_pasa_banda()
 
 void VentanaFiltros::crear_esquemas()
 {
-    const char* titulos[] = {"Filtro Pasa Bajos", "Filtro Pasa Altos", "Filtro Pasa Banda"};
-    for (int i = 0; i < 3; ++i) {
-        fra_filtros[i] = crear_marco(this, QStringLiteral("fra_filtros(%1)").arg(i), QString::fromLatin1(titulos[i]),
-                                     en_pixeles(240, 5400, 4815, 3015), fuente(13.5, true), colores::verde);
-        fra_filtros[i]->setVisible(i == 0);
-    }
     const QColor& azul = colores::azul_oscuro;
     const QColor& rojo = colores::rojo;
-
-    crear_imagen(fra_filtros[0], QStringLiteral("bajo"), QStringLiteral(":/imagenes/pasa_bajos.svg"),
-                 en_pixeles(480, 600, 3645, 2190));
-    crear_etiquetas(fra_filtros[0], {
+    crear_esquema(0, "Filtro Pasa Bajos", {"bajo", "pasa_bajos.svg", 480, 600, 3645, 2190}, {
         {"Label31", "Vi", 240, 600, 375, 375, 12, azul},
         {"Label14", "R", 1080, 480, 255, 375, 12, rojo},
         {"Label13", "C", 1320, 1320, 255, 375, 12, rojo},
@@ -142,10 +118,7 @@ void VentanaFiltros::crear_esquemas()
         {"Label12", "Ra", 3840, 2160, 495, 375, 12, azul},
         {"Label32", "Vo", 4080, 600, 375, 375, 12, azul},
     });
-
-    crear_imagen(fra_filtros[1], QStringLiteral("alto"), QStringLiteral(":/imagenes/pasa_altos.svg"),
-                 en_pixeles(600, 600, 3555, 2220));
-    crear_etiquetas(fra_filtros[1], {
+    crear_esquema(1, "Filtro Pasa Altos", {"alto", "pasa_altos.svg", 600, 600, 3555, 2220}, {
         {"Label33", "Vi", 240, 600, 375, 375, 12, azul},
         {"Label17", "C", 1080, 360, 255, 375, 12, rojo},
         {"Label18", "R", 1440, 1320, 255, 375, 12, rojo},
@@ -153,15 +126,24 @@ void VentanaFiltros::crear_esquemas()
         {"Label9", "Ra", 3840, 2040, 495, 375, 12, azul},
         {"Label34", "Vo", 4080, 600, 375, 375, 12, azul},
     });
-
-    crear_imagen(fra_filtros[2], QStringLiteral("banda"), QStringLiteral(":/imagenes/pasa_banda.svg"),
-                 en_pixeles(600, 480, 3750, 2070));
-    crear_etiquetas(fra_filtros[2], {
+    crear_esquema(2, "Filtro Pasa Banda", {"banda", "pasa_banda.svg", 600, 480, 3750, 2070}, {
         {"Label16", "R1", 960, 1200, 375, 375, 12, rojo},
         {"Label15", "C1", 1680, 1800, 375, 375, 12, rojo},
         {"Label20", "R2", 2640, 840, 375, 375, 12, rojo},
         {"Label19", "C2", 3240, 360, 375, 375, 12, rojo},
     });
+}
+
+// One schematic frame: the drawing, with the labels of its parts over it.
+void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana::Imagen& imagen,
+                                   std::initializer_list<ventana::Etiqueta> etiquetas)
+{
+    QGroupBox* marco = crear_marco(this, QStringLiteral("fra_filtros(%1)").arg(indice), QString::fromLatin1(titulo),
+                                   en_pixeles(240, 5400, 4815, 3015), fuente(13.5, true), colores::verde);
+    marco->setVisible(indice == 0);
+    crear_imagen(marco, imagen);
+    crear_etiquetas(marco, etiquetas);
+    fra_filtros[static_cast<std::size_t>(indice)] = marco;
 }
 
 void VentanaFiltros::crear_columnas_r_y_c()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ventana/armazon.h"
+#include "ventana/controles.h"
 
 #include <QWidget>
 
@@ -24,6 +25,8 @@ private:
     void crear_formula_pasa_bajos_y_altos();
     void crear_formula_pasa_banda();
     void crear_esquemas();
+    void crear_esquema(int indice, const char* titulo, const ventana::Imagen& imagen,
+                       std::initializer_list<ventana::Etiqueta> etiquetas);
     void crear_columnas_r_y_c();
     void crear_opciones();
     void ordenar_tabulacion();

@@ -1,6 +1,7 @@
 #include "controles.h"
 
 #include "estilo.h"
+#include "medidas.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -21,6 +22,13 @@ QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& tex
     lugar.setHeight(std::max(lugar.height(), QFontMetrics(fuente).height()));
     etiqueta->setGeometry(lugar);
     return etiqueta;
+}
+
+void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
+{
+    for (const Etiqueta& e : etiquetas)
+        crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
+                       en_pixeles(e.left, e.top, e.width, e.height), fuente(e.puntos, true), e.color);
 }
 
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
@@ -71,6 +79,17 @@ QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& r
     imagen->setObjectName(nombre);
     imagen->setGeometry(lugar);
     return imagen;
+}
+
+} // namespace ventana
+
+namespace ventana {
+
+QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen)
+{
+    return crear_imagen(padre, QString::fromLatin1(imagen.nombre),
+                        QStringLiteral(":/imagenes/") + QLatin1String(imagen.recurso),
+                        en_pixeles(imagen.left, imagen.top, imagen.width, imagen.height));
 }
 
 } // namespace ventana

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -23,6 +25,27 @@ namespace ventana {
 // so no text is cut off at the bottom.
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
                        const QFont& fuente, const QColor& color);
+
+// One label of a window design table, placed in twips, bold.
+struct Etiqueta {
+    const char* nombre;
+    const char* texto; // UTF-8
+    int left, top, width, height;
+    double puntos;
+    QColor color;
+};
+
+void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
+
+// One picture of a window design table: its objectName, its file among the
+// compiled pictures and its place in twips.
+struct Imagen {
+    const char* nombre;
+    const char* recurso;
+    int left, top, width, height;
+};
+
+QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 
 // A frame with a caption, white inside, its caption in the given font and
 // colour; its children place themselves relative to its top left corner.
