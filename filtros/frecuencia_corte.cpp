@@ -14,17 +14,6 @@ namespace {
 constexpr double dos_pi_del_filtro = 6.283184;
 } // namespace
 
-double divisor_de_unidad(std::u16string_view unidad, double divisor_actual)
-{
-    if (unidad == u"uF")
-        return divisor_microfaradios;
-    if (unidad == u"nF")
-        return divisor_nanofaradios;
-    if (unidad == u"pF")
-        return divisor_picofaradios;
-    return divisor_actual;
-}
-
 std::u16string lectura_de_deslizador(std::int32_t posicion, double escala, Separadores sep)
 {
     return numero_a_texto(dividir(static_cast<double>(posicion), escala), sep);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numerico/separadores.h"
+#include "numerico/unidades.h"
 
 #include <cstdint>
 #include <string>
@@ -13,10 +14,12 @@ inline constexpr double divisor_microfaradios = 1000000.0;
 inline constexpr double divisor_nanofaradios = 1000000000.0;
 inline constexpr double divisor_picofaradios = 1000000000000.0;
 
-// The divisor of a unit text picked or typed in the unit list: "uF", "nF" or
-// "pF", compared exactly (case and blanks count). Any other text leaves the
-// current divisor as it is.
-double divisor_de_unidad(std::u16string_view unidad, double divisor_actual);
+// The unit list: "uF", "nF" and "pF" with their divisors.
+inline constexpr numerico::Unidad unidades_de_capacidad[] = {
+    {u"uF", divisor_microfaradios},
+    {u"nF", divisor_nanofaradios},
+    {u"pF", divisor_picofaradios},
+};
 
 // The read-out of a slider position: position / escala, written as text.
 // R uses escala 10 (tenths of a kilo-ohm), C uses 100.

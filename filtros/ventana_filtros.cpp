@@ -243,7 +243,8 @@ void VentanaFiltros::cmb_esc_c_Change() { elegir_unidad(); }
 
 void VentanaFiltros::elegir_unidad()
 {
-    divisor_c = filtros::divisor_de_unidad(cmb_esc_c->currentText().toStdU16String(), divisor_c);
+    divisor_c = numerico::factor_de_unidad(cmb_esc_c->currentText().toStdU16String(), filtros::unidades_de_capacidad,
+                                           divisor_c);
     calcular_frecuencia_corte();
 }
 

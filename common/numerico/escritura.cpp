@@ -47,7 +47,9 @@ std::u16string numero_a_texto(double x, Separadores sep)
     cifras += mantisa[0];
     cifras += mantisa.substr(2);
     cifras.erase(cifras.find_last_not_of('0') + 1);
-    const int e = std::atoi(cientifico.data() + cientifico.find('e') + 1);
+    const std::string_view exponente = cientifico.substr(cientifico.find('e') + 1);
+    int e = 0;
+    std::from_chars(exponente.data() + (exponente.front() == '+' ? 1 : 0), exponente.data() + exponente.size(), e);
 
     if (negativo)
         salida += u'-';

@@ -11,21 +11,27 @@ pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 ventana=
 for _ in $(seq 50); do
-    ventana=$(xdotool search --name "^$titulo\$" 2>/dev/null | head -n 1) && [ -n "$ventana" ] && break
+    ventana=$(xdotool search --onlyvisible --name "^$titulo\$" 2>/dev/null | head -n 1) && [ -n "$ventana" ] && break
     sleep 0.2
 done
-[ -n "$ventana" ] || { echo "no apareció la ventana \"$titulo\""; exit 1; }
-sleep 0.3
-xdotool mousemove --window "$ventana" "$x" "$y" click 1
-
-for _ in $(seq 50); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid" && estado=0 || estado=$?
-        trap - EXIT
-        echo "el programa terminó con estado $estado"
-        exit "$estado"
-    fi
-    sleep 0.1
+if [ -z "$ventana" ]; then
+    kill -0 "$pid" 2>/dev/null && echo "no apareció la ventana \"$titulo\"" || echo "el programa terminó sin mostrar su ventana"
+    exit 1
+fi
+# A click that lands before the window takes input is lost: click again
+# until the program ends, for a few seconds at most.
+for _ in $(seq 10); do
+    xdotool mousemove --window "$ventana" "$x" "$y" click 1 2>/dev/null || true
+    for _ in $(seq 10); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" && estado=0 || estado=$?
+            trap - EXIT
+            echo "el programa terminó con estado $estado"
+            exit "$estado"
+        fi
+        sleep 0.1
+    done
 done
-echo "el programa sigue abierto tras pulsar Salir"
+echo "el programa sigue abierto tras pulsar Salir en la ventana:"
+xdotool getwindowgeometry "$ventana" || true
 exit 1

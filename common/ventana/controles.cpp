@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QSvgWidget>
 
 namespace ventana {
@@ -43,20 +44,48 @@ QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& tit
     return marco;
 }
 
-QFrame* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
-                    int grosor)
+namespace {
+
+// A straight line between two points of its container, drawn with a pen of
+// the given width; it covers only its bounding box.
+class Linea : public QWidget {
+public:
+    Linea(QWidget* padre, QPoint desde, QPoint hasta, const QColor& color, int grosor)
+        : QWidget(padre)
+        , color_(color)
+        , grosor_(grosor)
+    {
+        const int margen = (grosor + 1) / 2;
+        const QRect caja = QRect(desde, hasta).normalized().adjusted(-margen, -margen, margen, margen);
+        setGeometry(caja);
+        desde_ = desde - caja.topLeft();
+        hasta_ = hasta - caja.topLeft();
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter pintor(this);
+        pintor.setRenderHint(QPainter::Antialiasing, desde_.x() != hasta_.x() && desde_.y() != hasta_.y());
+        pintor.setPen(QPen(color_, grosor_, Qt::SolidLine, Qt::FlatCap));
+        pintor.drawLine(desde_, hasta_);
+    }
+
+private:
+    QColor color_;
+    int grosor_;
+    QPoint desde_;
+    QPoint hasta_;
+};
+
+} // namespace
+
+QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
+                     int grosor)
 {
-    auto* linea = new QFrame(padre);
+    auto* linea = new Linea(padre, desde, hasta, color, grosor);
     linea->setObjectName(nombre);
-    QPalette paleta = linea->palette();
-    paleta.setColor(QPalette::Window, color);
-    linea->setPalette(paleta);
-    linea->setAutoFillBackground(true);
-    const int mitad = grosor / 2;
-    if (desde.y() == hasta.y())
-        linea->setGeometry(std::min(desde.x(), hasta.x()), desde.y() - mitad, std::abs(hasta.x() - desde.x()), grosor);
-    else
-        linea->setGeometry(desde.x() - mitad, std::min(desde.y(), hasta.y()), grosor, std::abs(hasta.y() - desde.y()));
     return linea;
 }
 

@@ -52,8 +52,8 @@ QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
                        const QFont& fuente, const QColor& color);
 
-// A horizontal or vertical line of the given thickness in pixels.
-QFrame* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
+// A straight line of the given thickness in pixels.
+QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
                     int grosor);
 
 // A rectangle outline one pixel wide, transparent inside.

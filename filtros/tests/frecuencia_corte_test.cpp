@@ -96,7 +96,8 @@ class DivisorDeUnidad : public testing::TestWithParam<Unidad> {};
 
 TEST_P(DivisorDeUnidad, ExactoYSensibleAMayusculas)
 {
-    EXPECT_EQ(divisor_de_unidad(GetParam().texto, GetParam().anterior), GetParam().esperado);
+    EXPECT_EQ(numerico::factor_de_unidad(GetParam().texto, unidades_de_capacidad, GetParam().anterior),
+              GetParam().esperado);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, DivisorDeUnidad, testing::Values(

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace numerico {
+
+// One unit text of a unit list and the factor it stands for.
+struct Unidad {
+    std::u16string_view texto;
+    double factor;
+};
+
+// The factor of the first unit whose text equals the whole text exactly
+// (letter case and blanks count). A text that matches no unit keeps the
+// factor in use.
+constexpr double factor_de_unidad(std::u16string_view texto, std::span<const Unidad> unidades, double actual)
+{
+    for (const Unidad& u : unidades)
+        if (u.texto == texto)
+            return u.factor;
+    return actual;
+}
+
+} // namespace numerico
