@@ -153,15 +153,10 @@ void VentanaFiltros::crear_columnas_r_y_c()
         {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
     });
 
-    cmb_esc_c = new QComboBox(this);
-    cmb_esc_c->setObjectName(QStringLiteral("cmb_esc_c"));
-    cmb_esc_c->setEditable(true);
-    cmb_esc_c->setCompleter(nullptr); // a typed "n" must stay "n"
-    cmb_esc_c->setInsertPolicy(QComboBox::NoInsert);
-    cmb_esc_c->addItems({QStringLiteral("uF"), QStringLiteral("nF"), QStringLiteral("pF")});
-    cmb_esc_c->setFont(fuente(8.25, true));
+    cmb_esc_c = crear_lista_de_unidades(this, QStringLiteral("cmb_esc_c"),
+                                        {QStringLiteral("uF"), QStringLiteral("nF"), QStringLiteral("pF")},
+                                        en_pixeles(6600, 2040, 615, 315), fuente(8.25, true));
     color_de_texto(cmb_esc_c, colores::rojo);
-    cmb_esc_c->setGeometry(en_pixeles(6600, 2040, 615, 315));
 
     crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
     crear_rectangulo(this, QStringLiteral("Shape2"), en_pixeles(6465, 3105, 660, 5085));

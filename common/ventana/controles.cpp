@@ -3,6 +3,7 @@
 #include "estilo.h"
 #include "medidas.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -30,6 +31,20 @@ void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
     for (const Etiqueta& e : etiquetas)
         crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
                        en_pixeles(e.left, e.top, e.width, e.height), fuente(e.puntos, true), e.color);
+}
+
+QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades, QRect lugar,
+                                   const QFont& fuente)
+{
+    auto* lista = new QComboBox(padre);
+    lista->setObjectName(nombre);
+    lista->setEditable(true);
+    lista->setCompleter(nullptr);
+    lista->setInsertPolicy(QComboBox::NoInsert);
+    lista->addItems(unidades);
+    lista->setFont(fuente);
+    lista->setGeometry(lugar);
+    return lista;
 }
 
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,

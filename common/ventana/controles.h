@@ -9,9 +9,11 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -51,6 +53,11 @@ QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 // colour; its children place themselves relative to its top left corner.
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
                        const QFont& fuente, const QColor& color);
+
+// An editable unit list showing its first item. Typing neither completes
+// nor adds items: what the user types is exactly the list's text.
+QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades, QRect lugar,
+                                   const QFont& fuente);
 
 // A straight line of the given thickness in pixels.
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,

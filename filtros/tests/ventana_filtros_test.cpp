@@ -205,18 +205,7 @@ TEST_F(VentanaFiltrosTest, ValoresCalculados)
 
 TEST_F(VentanaFiltrosTest, NingunTextoSeSaleDeSuCaja)
 {
-    for (const QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
-        const QFontMetrics medidas(etiqueta->font());
-        EXPECT_LE(medidas.horizontalAdvance(etiqueta->text()), etiqueta->width()) << etiqueta->objectName().toStdString();
-        EXPECT_LE(medidas.height(), etiqueta->height()) << etiqueta->objectName().toStdString();
-    }
-    for (const QRadioButton* boton : ventana.findChildren<QRadioButton*>())
-        EXPECT_LE(boton->sizeHint().width(), boton->width()) << boton->objectName().toStdString();
-    for (const QGroupBox* marco : ventana.findChildren<QGroupBox*>())
-        EXPECT_LT(QFontMetrics(marco->font()).horizontalAdvance(marco->title()), marco->width() - 16);
-    const auto* salir = control<QToolButton>(ventana, QStringLiteral("btn_salir"));
-    EXPECT_LE(salir->sizeHint().width(), salir->width());
-    EXPECT_LE(salir->sizeHint().height(), salir->height());
+    prueba::comprobar_textos_sin_cortar(ventana);
 
     // The widest read-outs and results the window can show.
     const std::pair<const char*, const char*> textos[] = {

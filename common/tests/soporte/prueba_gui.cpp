@@ -1,8 +1,13 @@
 #include "prueba_gui.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QTimer>
+#include <QToolButton>
 
 namespace prueba {
 namespace {
@@ -35,6 +40,25 @@ std::vector<Aviso> avisos_durante(const std::function<void()>& accion)
     QApplication::processEvents();
     avisos_esperados = nullptr;
     return avisos;
+}
+
+void comprobar_textos_sin_cortar(const QWidget& ventana)
+{
+    for (const QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
+        const QFontMetrics medidas(etiqueta->font());
+        EXPECT_LE(medidas.horizontalAdvance(etiqueta->text()), etiqueta->width()) << etiqueta->objectName().toStdString();
+        EXPECT_LE(medidas.height(), etiqueta->height()) << etiqueta->objectName().toStdString();
+    }
+    for (const QAbstractButton* boton : ventana.findChildren<QAbstractButton*>()) {
+        EXPECT_LE(boton->sizeHint().width(), boton->width()) << boton->objectName().toStdString();
+        // A button with a picture needs its whole height; an option button its text's.
+        const int alto = qobject_cast<const QToolButton*>(boton) ? boton->sizeHint().height()
+                                                                 : QFontMetrics(boton->font()).height();
+        EXPECT_LE(alto, boton->height()) << boton->objectName().toStdString();
+    }
+    for (const QGroupBox* marco : ventana.findChildren<QGroupBox*>())
+        EXPECT_LT(QFontMetrics(marco->font()).horizontalAdvance(marco->title()), marco->width() - 16)
+            << marco->objectName().toStdString();
 }
 
 QChar separador_decimal() { return QLocale::system().decimalPoint().front(); }

@@ -39,6 +39,10 @@ Control* control(const QWidget& ventana, const QString& nombre)
     return encontrado;
 }
 
+// Fails the test for every label, option button, frame caption or button
+// of the window whose text is wider (or a label's font taller) than its box.
+void comprobar_textos_sin_cortar(const QWidget& ventana);
+
 // The user's decimal separator, as the running locale gives it.
 QChar separador_decimal();
 
