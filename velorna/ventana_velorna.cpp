@@ -79,12 +79,10 @@ void VentanaVelorna::crear_formula()
     QGroupBox* marco = crear_marco(this, QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(120, 1800, 3975, 2055), fuente(12, true), colores::verde);
     crear_etiquetas(marco, {
-        {"Label2", "F =", 360, 840, 855, 495, 18, colores::rojo},
+        {"Label2", "F =", 360, 840, 855, 495, 18, colores::rojo, negrita | con_fondo},
         {"Label3", "1", 2040, 600, 255, 495, 18, colores::rojo},
-        {"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo},
+        {"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo, negrita | con_fondo},
     });
-    fondo_blanco(marco->findChild<QLabel*>(QStringLiteral("Label2")));
-    fondo_blanco(marco->findChild<QLabel*>(QStringLiteral("Label1")));
     // The fraction bar, then the radical sign over "CL" in three strokes.
     crear_linea(marco, QStringLiteral("Line4"), en_pixeles(1200, 1080), en_pixeles(3120, 1080), colores::negro, 1);
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(2160, 1440), en_pixeles(2280, 1680), colores::negro, 3);
@@ -97,11 +95,9 @@ void VentanaVelorna::crear_esquema()
     crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(4320, 1800, 4215, 3015));
     crear_imagen(this, {"Image1", "oscilador.svg", 4560, 1920, 3990, 2865});
     crear_etiquetas(this, {
-        {"Label10", "Vcc", 4440, 1920, 495, 375, 12, colores::rojo},
-        {"Label7", "In", 4400, 3120, 255, 375, 12, colores::rojo},
+        {"Label10", "Vcc", 4440, 1920, 495, 375, 12, colores::rojo, negrita | con_fondo},
+        {"Label7", "In", 4400, 3120, 255, 375, 12, colores::rojo, negrita | con_fondo},
     });
-    fondo_blanco(findChild<QLabel*>(QStringLiteral("Label10")));
-    fondo_blanco(findChild<QLabel*>(QStringLiteral("Label7")));
 }
 
 VentanaVelorna::Fila VentanaVelorna::crear_fila(const char* etiqueta, const char* entrada, const char* lista,

@@ -21,16 +21,28 @@ QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& tex
     etiqueta->setFont(fuente);
     etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     color_de_texto(etiqueta, color);
-    lugar.setHeight(std::max(lugar.height(), QFontMetrics(fuente).height()));
+    const QFontMetrics medidas(fuente);
+    const bool varias_lineas = lugar.height() >= 2 * medidas.height();
+    etiqueta->setWordWrap(varias_lineas);
+    const QRect ocupado = medidas.boundingRect(QRect(0, 0, lugar.width(), 10 * lugar.height()),
+                                               Qt::AlignLeft | Qt::AlignTop | (varias_lineas ? Qt::TextWordWrap : 0),
+                                               texto);
+    lugar.setHeight(std::max(lugar.height(), ocupado.height()));
     etiqueta->setGeometry(lugar);
     return etiqueta;
 }
 
 void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
 {
-    for (const Etiqueta& e : etiquetas)
-        crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                       en_pixeles(e.left, e.top, e.width, e.height), fuente(e.puntos, true), e.color);
+    for (const Etiqueta& e : etiquetas) {
+        QLabel* etiqueta = crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
+                                          en_pixeles(e.left, e.top, e.width, e.height),
+                                          fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
+        if (e.aspecto & con_fondo)
+            fondo_blanco(etiqueta);
+        if (e.aspecto & centrada)
+            etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
 }
 
 QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades, QRect lugar,

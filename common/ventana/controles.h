@@ -22,19 +22,27 @@ class QWidget;
 
 namespace ventana {
 
-// A label with its text at the top left (or centred), transparent unless
-// given a background. A box lower than its font grows to the font's height,
-// so no text is cut off at the bottom.
+// A transparent label with its text at the top left. A box of two lines or
+// more wraps its text at word boundaries; a box lower than one line grows to
+// the font's height, so no text is cut off at the bottom.
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
                        const QFont& fuente, const QColor& color);
 
-// One label of a window design table, placed in twips, bold.
+// How a label of a design table looks beyond its font size and colour.
+enum Aspecto : unsigned {
+    negrita = 1u << 0,   // weight 700; otherwise the regular weight
+    con_fondo = 1u << 1, // paints its box white; otherwise transparent
+    centrada = 1u << 2,  // text centred; otherwise at the left
+};
+
+// One label of a window design table, placed in twips.
 struct Etiqueta {
     const char* nombre;
     const char* texto; // UTF-8
     int left, top, width, height;
     double puntos;
     QColor color;
+    unsigned aspecto = negrita;
 };
 
 void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);

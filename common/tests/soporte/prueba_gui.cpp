@@ -45,9 +45,12 @@ std::vector<Aviso> avisos_durante(const std::function<void()>& accion)
 void comprobar_textos_sin_cortar(const QWidget& ventana)
 {
     for (const QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
-        const QFontMetrics medidas(etiqueta->font());
-        EXPECT_LE(medidas.horizontalAdvance(etiqueta->text()), etiqueta->width()) << etiqueta->objectName().toStdString();
-        EXPECT_LE(medidas.height(), etiqueta->height()) << etiqueta->objectName().toStdString();
+        const QRect caja = etiqueta->contentsRect();
+        const QRect texto = QFontMetrics(etiqueta->font())
+                                .boundingRect(caja, Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0),
+                                              etiqueta->text());
+        EXPECT_LE(texto.width(), caja.width()) << etiqueta->objectName().toStdString();
+        EXPECT_LE(texto.height(), caja.height()) << etiqueta->objectName().toStdString();
     }
     for (const QAbstractButton* boton : ventana.findChildren<QAbstractButton*>()) {
         EXPECT_LE(boton->sizeHint().width(), boton->width()) << boton->objectName().toStdString();
