@@ -1,0 +1,157 @@
+#include "ventana_mirvesta.h"
+
+#include "inductancia.h"
+#include "plataforma/servicios.h"
+#include "ventana/armazon.h"
+#include "ventana/controles.h"
+#include "ventana/estilo.h"
+#include "ventana/medidas.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QToolButton>
+
+using namespace ventana;
+
+namespace {
+
+const QColor verde_de_leyenda{0, 192, 0};
+
+struct Deslizador {
+    const char* nombre;
+    const char* marco; // the outline drawn around it
+    int left;
+    int minimo, maximo, paso, paso_grande;
+};
+
+QSlider* crear_deslizador(QWidget* padre, const Deslizador& d)
+{
+    crear_rectangulo(padre, QString::fromLatin1(d.marco),
+                     en_pixeles(d.left - 15, 7185, 660, 1965));
+    auto* deslizador = new QSlider(Qt::Vertical, padre);
+    deslizador->setObjectName(QString::fromLatin1(d.nombre));
+    deslizador->setRange(d.minimo, d.maximo);
+    deslizador->setSingleStep(d.paso);
+    deslizador->setPageStep(d.paso_grande);
+    deslizador->setValue(d.minimo);
+    deslizador->setTickPosition(QSlider::NoTicks);
+    deslizador->setGeometry(en_pixeles(d.left, 7200, 630, 1935));
+    return deslizador;
+}
+
+} // namespace
+
+VentanaMirvesta::VentanaMirvesta(QWidget* padre)
+    : QWidget(padre)
+{
+    preparar_ventana(this, QStringLiteral("frm_bobinas"), QStringLiteral("Cálculo de Inductancias Bajas"),
+                     QSize(px(8625), px(9345)));
+    crear_logo(this, QStringLiteral("Image8"), 120);
+    crear_banner(this, en_pixeles(5160, 120), QStringLiteral("Label33"), QStringLiteral("Label32"));
+    crear_formula();
+    crear_columnas();
+    btn_salir = crear_boton_salir(this, en_pixeles(6840, 6240, 1575, 975));
+    crear_resultado();
+    ordenar_tabulacion();
+    txt_longitud->setFocus();
+
+    plataforma::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
+    plataforma::al_mover(sld_nespiras, this, &VentanaMirvesta::sld_nespiras_Change);
+    plataforma::al_mover(sld_radio, this, &VentanaMirvesta::sld_radio_Change);
+}
+
+void VentanaMirvesta::crear_formula()
+{
+    QGroupBox* marco = crear_marco(this, QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
+                                   en_pixeles(240, 1680, 8175, 4215), fuente(12, true), colores::verde);
+    const QColor leyenda = palette().color(QPalette::WindowText);
+    crear_etiquetas(marco, {
+        {"Label1", "L =", 1080, 720, 495, 255, 12, colores::rojo, negrita | con_fondo},
+        {"Label2", "R   x   n", 1920, 480, 1095, 255, 12, colores::rojo, negrita | con_fondo},
+        // The exponents stand raised just after the R and the n, in front.
+        {"Label8", "2", 2160, 360, 135, 255, 8.25, colores::rojo, 0},
+        {"Label9", "2", 2880, 360, 135, 255, 8.25, colores::rojo, 0},
+        {"Label3", "9R + 25 l", 1800, 960, 1215, 255, 12, colores::rojo, negrita | con_fondo},
+        {"Label4", "L = Inductancia en µH", 3600, 360, 2055, 255, 8.25, leyenda, negrita | con_fondo},
+        {"Label5", "R = radio de una espira en pulgadas", 3600, 600, 3135, 255, 8.25, leyenda, negrita | con_fondo},
+        {"Label6", "l  = longitud en cm", 3600, 840, 3015, 255, 8.25, leyenda, negrita | con_fondo},
+        {"Label7", "n = número de espiras", 3600, 1080, 2535, 255, 8.25, leyenda, negrita | con_fondo},
+    });
+    crear_linea(marco, QStringLiteral("Line1"), en_pixeles(1560, 840), en_pixeles(3120, 840), colores::negro, 1);
+    crear_imagen(marco, {"Image1", "bobina.svg", 120, 1320, 6720, 2430});
+    crear_etiquetas(marco, {
+        {"Label10", "l = longitud en cm", 1560, 3720, 1695, 255, 8.25, verde_de_leyenda, negrita | con_fondo},
+        {"Label11", "R = radio de una espira en pulgadas", 5280, 3240, 1215, 735, 8.25, verde_de_leyenda,
+         negrita | centrada},
+    });
+}
+
+void VentanaMirvesta::crear_columnas()
+{
+    crear_etiquetas(this, {
+        {"Label12", "Longitud ", 240, 6120, 855, 495, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
+        {"Label13", "Número de espiras", 1320, 6120, 975, 495, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
+        {"Label14", "Radio de una espira", 2400, 6120, 1455, 495, 8.25, verde_de_leyenda, negrita | centrada},
+        {"Label15", "1 pulgada = 2,5 cm", 3840, 6120, 1455, 255, 8.25, verde_de_leyenda, con_fondo},
+    });
+    // The design-time read-outs of the start positions stay until a slider moves.
+    txt_longitud = crear_caja_bloqueada(this, QStringLiteral("txt_longitud"), en_pixeles(360, 6600, 615, 375), 8.25);
+    txt_nespiras = crear_caja_bloqueada(this, QStringLiteral("txt_nespiras"), en_pixeles(1440, 6600, 615, 375), 8.25);
+    txt_radio = crear_caja_bloqueada(this, QStringLiteral("txt_radio"), en_pixeles(2520, 6600, 855, 375), 8.25);
+    txt_radio_cm = crear_caja_bloqueada(this, QStringLiteral("txt_radio_cm"), en_pixeles(3840, 6600, 975, 375), 8.25);
+    txt_longitud->setText(QStringLiteral("0"));
+    txt_nespiras->setText(QStringLiteral("1"));
+    txt_radio->setText(QStringLiteral("1 / 16\""));
+    txt_radio_cm->setText(QStringLiteral("0,16 cm"));
+
+    sld_longitud = crear_deslizador(this, {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
+    sld_nespiras = crear_deslizador(this, {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
+    sld_radio = crear_deslizador(this, {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
+}
+
+void VentanaMirvesta::crear_resultado()
+{
+    QGroupBox* marco = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Bobina µH"),
+                                   en_pixeles(5160, 7560, 3255, 1575), fuente(12, true), colores::rojo);
+    txt_valorbobina = crear_caja_bloqueada(marco, QStringLiteral("txt_valorbobina"), en_pixeles(240, 600, 2775, 690), 18);
+    txt_valorbobina->setText(QStringLiteral("0.0069"));
+}
+
+void VentanaMirvesta::ordenar_tabulacion()
+{
+    const QList<QWidget*> orden{txt_longitud, sld_longitud, txt_nespiras, sld_nespiras,   txt_radio,
+                                sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir};
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+}
+
+void VentanaMirvesta::sld_longitud_Change()
+{
+    txt_longitud->setText(plataforma::a_qstring(
+        mirvesta::lectura_de_longitud(sld_longitud->value(), plataforma::separadores_del_sistema())));
+    calcular_inductancia();
+}
+
+void VentanaMirvesta::sld_nespiras_Change()
+{
+    txt_nespiras->setText(plataforma::a_qstring(mirvesta::lectura_de_espiras(sld_nespiras->value())));
+    calcular_inductancia();
+}
+
+void VentanaMirvesta::sld_radio_Change()
+{
+    txt_radio->setText(plataforma::a_qstring(mirvesta::lectura_de_radio(sld_radio->value())));
+    txt_radio_cm->setText(plataforma::a_qstring(mirvesta::lectura_de_radio_en_cm(sld_radio->value())));
+    calcular_inductancia();
+}
+
+void VentanaMirvesta::calcular_inductancia()
+{
+    const mirvesta::Inductancia l = mirvesta::calcular_inductancia(
+        sld_radio->value(), sld_nespiras->value(), sld_longitud->value(), plataforma::separadores_del_sistema());
+    numerador = l.numerador;
+    denominador = l.denominador;
+    inductancia = l.inductancia;
+    txt_valorbobina->setText(plataforma::a_qstring(l.texto));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QSlider;
+class QToolButton;
+
+// frm_bobinas: the inductance of a single-layer air-core coil from three
+// sliders (radius, turns, length), recomputed on every movement.
+class VentanaMirvesta : public QWidget {
+public:
+    explicit VentanaMirvesta(QWidget* padre = nullptr);
+
+private:
+    void crear_formula();
+    void crear_columnas();
+    void crear_resultado();
+    void ordenar_tabulacion();
+
+    void sld_longitud_Change();
+    void sld_nespiras_Change();
+    void sld_radio_Change();
+    void calcular_inductancia();
+
+    // What the last computation gave, before rounding.
+    double numerador = 0.0;
+    double denominador = 0.0;
+    double inductancia = 0.0;
+
+    QLineEdit* txt_longitud = nullptr;
+    QLineEdit* txt_nespiras = nullptr;
+    QLineEdit* txt_radio = nullptr;
+    QLineEdit* txt_radio_cm = nullptr;
+    QLineEdit* txt_valorbobina = nullptr;
+    QSlider* sld_longitud = nullptr;
+    QSlider* sld_nespiras = nullptr;
+    QSlider* sld_radio = nullptr;
+    QToolButton* btn_salir = nullptr;
+};
