@@ -31,25 +31,21 @@ TEST_P(TextoANumero, LeeElNumeroMasCercano)
 INSTANTIATE_TEST_SUITE_P(Tabla, TextoANumero, testing::Values(
     Lectura{"decimal_punto", u"15.915", separadores_punto, 15.915},
     Lectura{"blancos_alrededor", u" 2 ", separadores_punto, 2},
-    Lectura{"tabulador_alrededor", u"\t7\t", separadores_punto, 7},
     Lectura{"agrupado", u"1,000", separadores_punto, 1000},
     Lectura{"agrupado_varias_veces", u"1,234,567.5", separadores_punto, 1234567.5},
     Lectura{"exponente", u"1e3", separadores_punto, 1000},
     Lectura{"exponente_mayuscula_con_signo", u"15E-1", separadores_punto, 1.5},
     Lectura{"negativo", u"-0.5", separadores_punto, -0.5},
-    Lectura{"mas_delante", u"+4", separadores_punto, 4},
     Lectura{"solo_fraccion", u".25", separadores_punto, 0.25},
     Lectura{"separador_al_final", u"5.", separadores_punto, 5},
     Lectura{"decimal_coma", u"0,01", separadores_coma, 0.01},
     Lectura{"coma_con_exponente", u"1,5E-07", separadores_coma, 1.5e-7},
     Lectura{"punto_es_grupo_con_coma", u"0.01", separadores_coma, 1},
     Lectura{"punto_agrupa_miles", u"1.000,5", separadores_coma, 1000.5},
-    Lectura{"redondeo_correcto", u"0.1", separadores_punto, 0.1},
     Lectura{"muchas_cifras", u"3.14159265358979323846264338327950288", separadores_punto, 3.141592653589793},
     Lectura{"mayor_double", u"1.7976931348623157e308", separadores_punto, std::numeric_limits<double>::max()},
     Lectura{"subnormal", u"5e-324", separadores_punto, std::numeric_limits<double>::denorm_min()},
-    Lectura{"por_debajo_del_rango_es_cero", u"1e-400", separadores_punto, 0},
-    Lectura{"ceros_a_la_izquierda", u"000.000125", separadores_punto, 0.000125}),
+    Lectura{"por_debajo_del_rango_es_cero", u"1e-400", separadores_punto, 0}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 struct TextoInvalido {
@@ -72,22 +68,15 @@ INSTANTIATE_TEST_SUITE_P(Tabla, TextoANumeroFalla, testing::Values(
     TextoInvalido{"solo_blancos", u"   ", separadores_punto},
     TextoInvalido{"letras", u"abc", separadores_punto},
     TextoInvalido{"dos_separadores", u"1.2.3", separadores_punto},
-    TextoInvalido{"coma_decimal_en_locale_punto", u"0.5,5", separadores_punto},
     TextoInvalido{"solo_signo", u"-", separadores_punto},
-    TextoInvalido{"solo_separador", u".", separadores_punto},
     TextoInvalido{"sin_cifra_antes_del_exponente", u"e5", separadores_punto},
-    TextoInvalido{"exponente_sin_cifras", u"1e", separadores_punto},
-    TextoInvalido{"exponente_solo_signo", u"1e+", separadores_punto},
     TextoInvalido{"grupo_al_principio", u",100", separadores_punto},
     TextoInvalido{"grupo_al_final", u"100,", separadores_punto},
-    TextoInvalido{"grupo_doble", u"1,,000", separadores_punto},
     TextoInvalido{"grupo_en_la_fraccion", u"1.000,5", separadores_punto},
     TextoInvalido{"blanco_en_medio", u"1 000", separadores_punto},
     TextoInvalido{"infinito", u"inf", separadores_punto},
-    TextoInvalido{"no_numero", u"nan", separadores_punto},
     TextoInvalido{"hexadecimal", u"0x10", separadores_punto},
-    TextoInvalido{"letra_detras", u"12abc", separadores_punto},
-    TextoInvalido{"dos_signos", u"--1", separadores_punto}),
+    TextoInvalido{"letra_detras", u"12abc", separadores_punto}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(TextoANumero, MasAllaDelRangoEsDesbordamiento)
@@ -125,12 +114,9 @@ INSTANTIATE_TEST_SUITE_P(Tabla, ValorDeTexto, testing::Values(
     ValorInicial{"fraccion_con_signo", u"-.5", -0.5, true},
     ValorInicial{"exponente", u"1e3", 1000, true},
     ValorInicial{"exponente_incompleto", u"1e", 1, false},
-    ValorInicial{"exponente_sin_cifras", u"2E+", 2, false},
     ValorInicial{"vacio", u"", 0, false},
     ValorInicial{"letras", u"abc", 0, false},
-    ValorInicial{"solo_punto", u".", 0, false},
     ValorInicial{"punto_final", u"5.", 5, true},
-    ValorInicial{"ceros", u"000", 0, true},
     ValorInicial{"por_debajo_del_rango", u"1e-999", 0, true}),
     [](const auto& info) { return std::string(info.param.nombre); });
 

@@ -34,14 +34,6 @@ protected:
 
     void elegir_filtro(int i) { QTest::mouseClick(opcion(i), Qt::LeftButton); }
 
-    void escribir_unidad(const QString& texto)
-    {
-        QLineEdit* edicion = unidades()->lineEdit();
-        QTest::keyClick(edicion, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edicion, Qt::Key_Delete);
-        QTest::keyClicks(edicion, texto);
-    }
-
     // Which of the named frames are shown, as a string of 0s and 1s.
     QString visibles(std::initializer_list<const char*> nombres) const
     {
@@ -114,7 +106,7 @@ TEST_F(VentanaFiltrosTest, UnidadEscritaLetraALetra)
         {"uF", "15.915", "KHz"},
     };
     for (const Paso& p : pasos) {
-        escribir_unidad(QString::fromLatin1(p.escrito));
+        prueba::reemplazar_texto(unidades()->lineEdit(), QString::fromLatin1(p.escrito));
         EXPECT_EQ(unidades()->currentText(), QString::fromLatin1(p.escrito)) << "nada se completa";
         EXPECT_EQ(resultado(), en_locale(QString::fromLatin1(p.valor))) << p.escrito;
         EXPECT_EQ(unidad(), QString::fromLatin1(p.unidad)) << p.escrito;
@@ -158,17 +150,11 @@ TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
     };
     for (const Paso& p : pasos) {
         QSlider* s = deslizador(p.deslizador);
-        if (p.tecla == Qt::Key_unknown) {
-            s->setSliderDown(true);
-            s->setSliderPosition(p.posicion);
-        } else {
-            QTest::keyClick(s, p.tecla);
-        }
+        prueba::mover(s, p.tecla, p.posicion);
         EXPECT_EQ(s->value(), p.posicion);
         EXPECT_EQ(caja(p.caja)->text(), en_locale(QString::fromLatin1(p.lectura)));
         EXPECT_EQ(resultado(), en_locale(QString::fromLatin1(p.valor))) << p.deslizador << " " << p.posicion;
         EXPECT_EQ(unidad(), QString::fromLatin1(p.unidad));
-        s->setSliderDown(false);
     }
 }
 

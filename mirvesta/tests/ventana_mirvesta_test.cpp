@@ -80,17 +80,11 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
     };
     for (const Paso& p : pasos) {
         QSlider* s = deslizador(p.deslizador);
-        if (p.tecla == Qt::Key_unknown) {
-            s->setSliderDown(true);
-            s->setSliderPosition(p.posicion);
-        } else {
-            QTest::keyClick(s, p.tecla);
-        }
+        prueba::mover(s, p.tecla, p.posicion);
         EXPECT_EQ(s->value(), p.posicion) << p.deslizador;
         const QString lectura = QString::fromLatin1(p.lectura);
         EXPECT_EQ(texto(p.caja), qstrcmp(p.caja, "txt_longitud") == 0 ? en_locale(lectura) : lectura) << p.posicion;
         EXPECT_EQ(texto("txt_valorbobina"), en_locale(QString::fromLatin1(p.resultado))) << p.deslizador << p.posicion;
-        s->setSliderDown(false);
     }
 }
 

@@ -31,21 +31,7 @@ protected:
     QString unidad() const { return control<QLabel>(ventana, QStringLiteral("lbl_escalaresul"))->text(); }
     QString nombre_del_resultado() const { return control<QLabel>(ventana, QStringLiteral("lbl_result"))->text(); }
 
-    void escribir(const char* nombre, const QString& texto)
-    {
-        QLineEdit* e = entrada(nombre);
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, texto);
-    }
-
-    void escribir_unidad(const char* nombre, const QString& texto)
-    {
-        QLineEdit* e = lista(nombre)->lineEdit();
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, texto);
-    }
+    void escribir(const char* nombre, const QString& texto) { prueba::reemplazar_texto(entrada(nombre), texto); }
 
     // Picks the item with the arrow keys, as a user does from the keyboard.
     void elegir_unidad(const char* nombre, int indice)
@@ -99,12 +85,8 @@ TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasYEscritas)
         const char* unidad;
     };
     const Caso casos[] = {
-        {0, "1", "1", "", 0, 1, 2, "159.155", "KHz"},
-        {0, "100", "1", "", 2, 1, 2, "15.915", "MHz"},
         {0, "1000", "1000", "", 0, 0, 2, "5.033", "Hz"},
-        {1, "", "1", "1", 0, 1, 2, "0.025330295912", "\u00b5F"},
         {1, "", "100", "100", 0, 1, 2, "2.533E-08", "\u00b5F"},
-        {2, "100", "", "1", 2, 1, 2, "253.302959", "\u00b5H"},
         {2, "1", "", "1000", 0, 1, 1, "0.02533", "\u00b5H"},
     };
     for (const Caso& c : casos) {
@@ -138,7 +120,7 @@ TEST_F(VentanaVelornaTest, UnidadEscritaSoloCuentaCuandoCoincideEntera)
         {"pF", "15.915", "MHz"},
     };
     for (const Paso& p : pasos) {
-        escribir_unidad("cmb_capa", QString::fromLatin1(p.escrito));
+        prueba::reemplazar_texto(lista("cmb_capa")->lineEdit(), QString::fromLatin1(p.escrito));
         EXPECT_EQ(lista("cmb_capa")->currentText(), QString::fromLatin1(p.escrito));
         EXPECT_TRUE(calcular().empty());
         EXPECT_EQ(resultado(), en_locale(QString::fromLatin1(p.valor))) << p.escrito;

@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
 #include <QLocale>
 #include <QTimer>
 #include <QToolButton>
@@ -62,6 +65,24 @@ void comprobar_textos_sin_cortar(const QWidget& ventana)
     for (const QGroupBox* marco : ventana.findChildren<QGroupBox*>())
         EXPECT_LT(QFontMetrics(marco->font()).horizontalAdvance(marco->title()), marco->width() - 16)
             << marco->objectName().toStdString();
+}
+
+void reemplazar_texto(QLineEdit* caja, const QString& texto)
+{
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(caja, Qt::Key_Delete);
+    QTest::keyClicks(caja, texto);
+}
+
+void mover(QSlider* deslizador, Qt::Key tecla, int posicion)
+{
+    if (tecla != Qt::Key_unknown) {
+        QTest::keyClick(deslizador, tecla);
+        return;
+    }
+    deslizador->setSliderDown(true);
+    deslizador->setSliderPosition(posicion);
+    deslizador->setSliderDown(false);
 }
 
 QChar separador_decimal() { return QLocale::system().decimalPoint().front(); }

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+class QLineEdit;
+class QSlider;
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -42,6 +45,13 @@ Control* control(const QWidget& ventana, const QString& nombre)
 // Fails the test for every label, option button, frame caption or button
 // of the window whose text is wider (or a label's font taller) than its box.
 void comprobar_textos_sin_cortar(const QWidget& ventana);
+
+// Replaces the box's text by typing, as a user selects all and types over it.
+void reemplazar_texto(QLineEdit* caja, const QString& texto);
+
+// Moves the slider with one key press, or with Qt::Key_unknown drags its
+// thumb to the position (notifying while it is held) and lets it go.
+void mover(QSlider* deslizador, Qt::Key tecla, int posicion);
 
 // The user's decimal separator, as the running locale gives it.
 QChar separador_decimal();
