@@ -1,0 +1,20 @@
+# The Debian package: `cpack -G DEB` in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME calculadoras-rf)
+set(CPACK_PACKAGE_VENDOR "Equipo Calculadoras RF")
+set(CPACK_PACKAGE_CONTACT "Equipo Calculadoras RF <equipo@calculadoras-rf.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculadoras de electrónica de radiofrecuencia")
+set(CPACK_PACKAGE_DESCRIPTION "Tres calculadoras de escritorio en español para el banco de trabajo:
+la frecuencia de corte de la sección RC de un filtro activo (filtros),
+la resonancia de un circuito tanque LC (velorna) y la inductancia de una
+bobina de una capa con núcleo de aire (mirvesta).")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://calculadoras-rf.org/)
+# Library dependencies are read from the programs; the substitute font is ours.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
