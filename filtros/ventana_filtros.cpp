@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSvgWidget>
 #include <QToolButton>
 
 using namespace ventana;
@@ -59,7 +60,7 @@ VentanaFiltros::VentanaFiltros(QWidget* padre)
     resultado.lbl_result->setText(QStringLiteral("Frecuencia de corte:"));
     resultado.txt_result->setText(plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno,
                                                                      plataforma::separadores_del_sistema())));
-    resultado.lbl_escalaresul->setText(QStringLiteral("KHz"));
+    poner_unidad(resultado, QStringLiteral("KHz"));
     crear_opciones();
     btn_salir = crear_boton_salir(this, en_pixeles(8280, 7080, 1815, 975));
     ordenar_tabulacion();
@@ -141,7 +142,7 @@ void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana
     QGroupBox* marco = crear_marco(this, QStringLiteral("fra_filtros(%1)").arg(indice), QString::fromLatin1(titulo),
                                    en_pixeles(240, 5400, 4815, 3015), fuente(13.5, true), colores::verde);
     marco->setVisible(indice == 0);
-    crear_imagen(marco, imagen);
+    crear_imagen(marco, imagen)->setAccessibleName(QStringLiteral("Esquema del ") + marco->title().toLower());
     crear_etiquetas(marco, etiquetas);
     fra_filtros[static_cast<std::size_t>(indice)] = marco;
 }
@@ -169,6 +170,11 @@ void VentanaFiltros::crear_columnas_r_y_c()
     txt_r = crear_caja_bloqueada(this, QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
     txt_c = crear_caja_bloqueada(this, QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
     txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
+    Sld_r->setAccessibleName(QStringLiteral("Resistencia R en kiloohmios"));
+    txt_r->setAccessibleName(QStringLiteral("Valor de R en kiloohmios"));
+    Sld_c->setAccessibleName(QStringLiteral("Capacidad C"));
+    txt_c->setAccessibleName(QStringLiteral("Valor de C en la unidad elegida"));
+    cmb_esc_c->setAccessibleName(QStringLiteral("Unidad de la capacidad"));
     txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
 }
 
@@ -263,6 +269,6 @@ void VentanaFiltros::calcular_frecuencia_corte()
     const filtros::FrecuenciaDeCorte f =
         filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(),
                                            divisor_c, pasa_banda, plataforma::separadores_del_sistema());
-    resultado.lbl_escalaresul->setText(plataforma::a_qstring(f.unidad));
+    poner_unidad(resultado, plataforma::a_qstring(f.unidad));
     resultado.txt_result->setText(plataforma::a_qstring(f.valor));
 }

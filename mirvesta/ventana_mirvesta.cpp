@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <QSvgWidget>
 #include <QToolButton>
 
 using namespace ventana;
@@ -79,7 +80,8 @@ void VentanaMirvesta::crear_formula()
         {"Label7", "n = número de espiras", 3600, 1080, 2535, 255, 8.25, leyenda, negrita | con_fondo},
     });
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(1560, 840), en_pixeles(3120, 840), colores::negro, 1);
-    crear_imagen(marco, {"Image1", "bobina.svg", 120, 1320, 6720, 2430});
+    crear_imagen(marco, {"Image1", "bobina.svg", 120, 1320, 6720, 2430})
+        ->setAccessibleName(QStringLiteral("Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"));
     crear_etiquetas(marco, {
         {"Label10", "l = longitud en cm", 1560, 3720, 1695, 255, 8.25, verde_de_leyenda, negrita | con_fondo},
         {"Label11", "R = radio de una espira en pulgadas", 5280, 3240, 1215, 735, 8.25, verde_de_leyenda,
@@ -108,6 +110,14 @@ void VentanaMirvesta::crear_columnas()
     sld_longitud = crear_deslizador(this, {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
     sld_nespiras = crear_deslizador(this, {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
     sld_radio = crear_deslizador(this, {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
+
+    txt_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina en centímetros"));
+    sld_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina"));
+    txt_nespiras->setAccessibleName(QStringLiteral("Número de espiras"));
+    sld_nespiras->setAccessibleName(QStringLiteral("Número de espiras"));
+    txt_radio->setAccessibleName(QStringLiteral("Radio de una espira en dieciseisavos de pulgada"));
+    sld_radio->setAccessibleName(QStringLiteral("Radio de una espira"));
+    txt_radio_cm->setAccessibleName(QStringLiteral("Radio de una espira en centímetros"));
 }
 
 void VentanaMirvesta::crear_resultado()
@@ -116,6 +126,7 @@ void VentanaMirvesta::crear_resultado()
                                    en_pixeles(5160, 7560, 3255, 1575), fuente(12, true), colores::rojo);
     txt_valorbobina = crear_caja_bloqueada(marco, QStringLiteral("txt_valorbobina"), en_pixeles(240, 600, 2775, 690), 18);
     txt_valorbobina->setText(QStringLiteral("0.0069"));
+    txt_valorbobina->setAccessibleName(QStringLiteral("Inductancia de la bobina en microhenrios"));
 }
 
 void VentanaMirvesta::ordenar_tabulacion()

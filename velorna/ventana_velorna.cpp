@@ -8,10 +8,10 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSvgWidget>
 #include <QToolButton>
 
 using namespace ventana;
@@ -52,20 +52,15 @@ VentanaVelorna::VentanaVelorna(QWidget* padre)
         control->hide();
     crear_opciones();
 
-    btb_resulta = new QToolButton(this);
-    btb_resulta->setObjectName(QStringLiteral("btb_resulta"));
-    btb_resulta->setText(QStringLiteral("Calcular"));
-    btb_resulta->setIcon(QIcon(QStringLiteral(":/imagenes/calculadora.svg")));
-    btb_resulta->setIconSize(QSize(32, 32));
-    btb_resulta->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    btb_resulta->setFont(fuente(8.25, true));
-    btb_resulta->setFocusPolicy(Qt::StrongFocus);
-    btb_resulta->setGeometry(en_pixeles(4560, 6960, 1695, 855));
+    btb_resulta = crear_boton_con_imagen(this, QStringLiteral("btb_resulta"), QStringLiteral("Calcular"),
+                                         QStringLiteral(":/imagenes/calculadora.svg"),
+                                         en_pixeles(4560, 6960, 1695, 855));
+    btb_resulta->setAccessibleDescription(QStringLiteral("Calcula el parámetro elegido a partir de los otros dos"));
 
     resultado = crear_marco_resultado(this, {en_pixeles(120, 6120, 3975, 1695), 12, en_pixeles(240, 480, 1935, 495),
                                              en_pixeles(240, 960, 2775, 495), en_pixeles(3120, 1080, 615, 375)});
     resultado.lbl_result->setText(QStringLiteral("Frecuencia:"));
-    resultado.lbl_escalaresul->setText(QStringLiteral("Hz"));
+    poner_unidad(resultado, QStringLiteral("Hz"));
     btn_salir = crear_boton_salir(this, en_pixeles(6600, 6960, 1695, 855));
     ordenar_tabulacion();
     filas[fila_capa].entrada->setFocus();
@@ -93,7 +88,8 @@ void VentanaVelorna::crear_formula()
 void VentanaVelorna::crear_esquema()
 {
     crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(4320, 1800, 4215, 3015));
-    crear_imagen(this, {"Image1", "oscilador.svg", 4560, 1920, 3990, 2865});
+    crear_imagen(this, {"Image1", "oscilador.svg", 4560, 1920, 3990, 2865})
+        ->setAccessibleName(QStringLiteral("Esquema de un oscilador de onda portadora con circuito tanque LC"));
     crear_etiquetas(this, {
         {"Label10", "Vcc", 4440, 1920, 495, 375, 12, colores::rojo, negrita | con_fondo},
         {"Label7", "In", 4400, 3120, 255, 375, 12, colores::rojo, negrita | con_fondo},
@@ -116,6 +112,9 @@ VentanaVelorna::Fila VentanaVelorna::crear_fila(const char* etiqueta, const char
     fila.entrada->setGeometry(en_pixeles(1920, top, 1095, 375));
     fila.unidad = crear_lista_de_unidades(this, QString::fromLatin1(lista), unidades, en_pixeles(3240, top, 855, 360),
                                           fuente(9.75));
+    const QString cantidad = fila.etiqueta->text().chopped(1); // without the colon
+    fila.entrada->setAccessibleName(cantidad);
+    fila.unidad->setAccessibleName(QStringLiteral("Unidad de ") + cantidad.toLower());
     return fila;
 }
 
@@ -193,7 +192,7 @@ void VentanaVelorna::opt_parametro_Click(int indice)
         return;
     parametro = static_cast<velorna::Parametro>(indice);
     resultado.lbl_result->setText(QString::fromUtf16(opciones[indice].nombre));
-    resultado.lbl_escalaresul->setText(QString::fromUtf16(opciones[indice].unidad));
+    poner_unidad(resultado, QString::fromUtf16(opciones[indice].unidad));
     // The row of the quantity computed hides; the entries keep their texts.
     for (std::size_t i = 0; i < filas.size(); ++i) {
         const bool visible = static_cast<int>(i) != indice;
@@ -216,6 +215,6 @@ void VentanaVelorna::btb_resulta_Click()
     }
     const velorna::Resultado& r = std::get<velorna::Resultado>(solucion);
     if (r.unidad)
-        resultado.lbl_escalaresul->setText(plataforma::a_qstring(*r.unidad));
+        poner_unidad(resultado, plataforma::a_qstring(*r.unidad));
     resultado.txt_result->setText(plataforma::a_qstring(r.valor));
 }

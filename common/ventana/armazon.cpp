@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -33,8 +34,10 @@ void preparar_ventana(QWidget* ventana, const QString& nombre, const QString& ti
 
 QSvgWidget* crear_logo(QWidget* ventana, const QString& nombre, int izquierda)
 {
-    return crear_imagen(ventana, nombre, QStringLiteral(":/imagenes/logo.svg"),
-                        QRect(en_pixeles(izquierda, 120), QSize(329, 96)));
+    QSvgWidget* logo = crear_imagen(ventana, nombre, QStringLiteral(":/imagenes/logo.svg"),
+                                    QRect(en_pixeles(izquierda, 120), QSize(329, 96)));
+    logo->setAccessibleName(QStringLiteral("Logotipo de Calculadoras RF"));
+    return logo;
 }
 
 QGroupBox* crear_banner(QWidget* ventana, QPoint lugar, const QString& nombre_superior,
@@ -56,17 +59,45 @@ QGroupBox* crear_banner(QWidget* ventana, QPoint lugar, const QString& nombre_su
     return banner;
 }
 
-QToolButton* crear_boton_salir(QWidget* ventana, QRect lugar)
+namespace {
+
+// A tool button that Enter and Return press as well as Space.
+class BotonConImagen : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override
+    {
+        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter)
+            animateClick();
+        else
+            QToolButton::keyPressEvent(evento);
+    }
+};
+
+} // namespace
+
+QToolButton* crear_boton_con_imagen(QWidget* ventana, const QString& nombre, const QString& texto,
+                                    const QString& recurso, QRect lugar)
 {
-    auto* boton = new QToolButton(ventana);
-    boton->setObjectName(QStringLiteral("btn_salir"));
-    boton->setText(QStringLiteral("Salir"));
-    boton->setIcon(QIcon(QStringLiteral(":/imagenes/puerta.svg")));
+    auto* boton = new BotonConImagen(ventana);
+    boton->setObjectName(nombre);
+    boton->setText(texto);
+    boton->setIcon(QIcon(recurso));
     boton->setIconSize(QSize(32, 32));
     boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     boton->setFont(fuente(8.25, true));
     boton->setFocusPolicy(Qt::StrongFocus);
     boton->setGeometry(lugar);
+    return boton;
+}
+
+QToolButton* crear_boton_salir(QWidget* ventana, QRect lugar)
+{
+    QToolButton* boton = crear_boton_con_imagen(ventana, QStringLiteral("btn_salir"), QStringLiteral("Salir"),
+                                                QStringLiteral(":/imagenes/puerta.svg"), lugar);
+    boton->setAccessibleDescription(QStringLiteral("Cierra la calculadora"));
     QObject::connect(boton, &QToolButton::clicked, ventana, [ventana] { plataforma::descargar(ventana); });
     return boton;
 }
@@ -95,6 +126,15 @@ MarcoResultado crear_marco_resultado(QWidget* ventana, const DisenoResultado& di
     fondo_blanco(r.lbl_result);
     fondo_blanco(r.lbl_escalaresul);
     return r;
+}
+
+void poner_unidad(const MarcoResultado& resultado, const QString& unidad)
+{
+    resultado.lbl_escalaresul->setText(unidad);
+    QString nombre = resultado.lbl_result->text();
+    if (nombre.endsWith(u':'))
+        nombre.chop(1);
+    resultado.txt_result->setAccessibleName(nombre + QStringLiteral(" en ") + unidad);
 }
 
 } // namespace ventana

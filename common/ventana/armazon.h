@@ -27,6 +27,11 @@ QSvgWidget* crear_logo(QWidget* ventana, const QString& nombre, int izquierda);
 QGroupBox* crear_banner(QWidget* ventana, QPoint lugar, const QString& nombre_superior,
                         const QString& nombre_inferior);
 
+// A command button with its picture above its caption, 8.25 bold; Space,
+// Enter and Return press it like a click.
+QToolButton* crear_boton_con_imagen(QWidget* ventana, const QString& nombre, const QString& texto,
+                                    const QString& recurso, QRect lugar);
+
 // "Salir" with the door picture above the caption; a click unloads the window.
 QToolButton* crear_boton_salir(QWidget* ventana, QRect lugar);
 
@@ -48,6 +53,10 @@ struct DisenoResultado {
 };
 
 MarcoResultado crear_marco_resultado(QWidget* ventana, const DisenoResultado& diseno);
+
+// Writes the unit label, and names the result box after the result and its
+// unit for screen readers ("Frecuencia de corte en KHz").
+void poner_unidad(const MarcoResultado& resultado, const QString& unidad);
 
 // A locked text box: the program writes it, the user can select but not edit.
 QLineEdit* crear_caja_bloqueada(QWidget* padre, const QString& nombre, QRect lugar, double puntos);

@@ -206,6 +206,20 @@ TEST_F(VentanaFiltrosTest, NingunTextoSeSaleDeSuCaja)
     }
 }
 
+TEST_F(VentanaFiltrosTest, TecladoYLectoresDePantalla)
+{
+    // Option buttons of one group take the focus through the selected one.
+    EXPECT_EQ(prueba::recorrer_con_tabulador(ventana),
+              QStringList({"btn_salir", "Sld_r", "Sld_c", "txt_r", "txt_c", "opt_filtros(0)", "cmb_esc_c", "txt_result"}));
+    EXPECT_EQ(caja("txt_result")->accessibleName(), QStringLiteral("Frecuencia de corte en KHz"));
+    elegir_filtro(2);
+    deslizador("Sld_c")->setValue(10000);
+    EXPECT_EQ(caja("txt_result")->accessibleName(), QStringLiteral("Frecuencia de corte en Hz"));
+    EXPECT_EQ(prueba::copiar_con_teclado(caja("txt_result")), resultado());
+    for (const char* imagen : {"Image8", "bajo", "alto", "banda"})
+        EXPECT_FALSE(control<QWidget>(ventana, QString::fromLatin1(imagen))->accessibleName().isEmpty()) << imagen;
+}
+
 TEST_F(VentanaFiltrosTest, SalirCierraLaVentana)
 {
     QTest::mouseClick(control<QToolButton>(ventana, QStringLiteral("btn_salir")), Qt::LeftButton);

@@ -88,6 +88,16 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
     }
 }
 
+TEST_F(VentanaMirvestaTest, TecladoYLectoresDePantalla)
+{
+    EXPECT_EQ(prueba::recorrer_con_tabulador(ventana),
+              QStringList({"txt_longitud", "sld_longitud", "txt_nespiras", "sld_nespiras", "txt_radio", "sld_radio",
+                           "txt_radio_cm", "txt_valorbobina", "btn_salir"}));
+    EXPECT_EQ(prueba::copiar_con_teclado(control<QLineEdit>(ventana, QStringLiteral("txt_valorbobina"))),
+              QStringLiteral("0.0069"));
+    EXPECT_FALSE(control<QWidget>(ventana, QStringLiteral("Image1"))->accessibleName().isEmpty());
+}
+
 TEST_F(VentanaMirvestaTest, SalirCierraLaVentana)
 {
     QTest::mouseClick(control<QToolButton>(ventana, QStringLiteral("btn_salir")), Qt::LeftButton);

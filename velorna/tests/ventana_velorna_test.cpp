@@ -199,6 +199,24 @@ TEST_F(VentanaVelornaTest, AvisosNoCambianNadaYLaVentanaSigue)
     EXPECT_EQ(resultado(), en_locale(QStringLiteral("15.915")));
 }
 
+TEST_F(VentanaVelornaTest, TecladoYLectoresDePantalla)
+{
+    EXPECT_EQ(prueba::recorrer_con_tabulador(ventana),
+              QStringList({"txt_capa", "cmb_capa", "txt_indu", "cmb_indu", "opt_parametro(0)", "btb_resulta",
+                           "btn_salir", "txt_result"}));
+    escribir("txt_capa", QStringLiteral("1"));
+    escribir("txt_indu", QStringLiteral("1"));
+    QTest::keyClick(control<QToolButton>(ventana, QStringLiteral("btb_resulta")), Qt::Key_Return);
+    // Return presses the button as a click does, after its short press animation.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !resultado().isEmpty(); }, 1000));
+    EXPECT_EQ(resultado(), en_locale(QStringLiteral("159.155")));
+    EXPECT_EQ(entrada("txt_result")->accessibleName(), QStringLiteral("Frecuencia en KHz"));
+    EXPECT_EQ(prueba::copiar_con_teclado(entrada("txt_result")), resultado());
+    elegir_parametro(1);
+    EXPECT_EQ(entrada("txt_result")->accessibleName(), QStringLiteral("Capacitancia en \u00b5F"));
+    EXPECT_FALSE(control<QWidget>(ventana, QStringLiteral("Image1"))->accessibleName().isEmpty());
+}
+
 TEST_F(VentanaVelornaTest, SalirCierraLaVentana)
 {
     QTest::mouseClick(control<QToolButton>(ventana, QStringLiteral("btn_salir")), Qt::LeftButton);

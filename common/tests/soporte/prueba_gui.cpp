@@ -1,6 +1,8 @@
 #include "prueba_gui.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QClipboard>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -83,6 +85,35 @@ void mover(QSlider* deslizador, Qt::Key tecla, int posicion)
     deslizador->setSliderDown(true);
     deslizador->setSliderPosition(posicion);
     deslizador->setSliderDown(false);
+}
+
+QStringList recorrer_con_tabulador(QWidget& ventana)
+{
+    ventana.activateWindow();
+    if (!QTest::qWaitForWindowActive(&ventana)) {
+        ADD_FAILURE() << "la ventana no se activa";
+        return {};
+    }
+    QWidget* primero = QApplication::focusWidget();
+    QStringList visitados;
+    QWidget* actual = primero;
+    do {
+        QAccessibleInterface* accesible = QAccessible::queryAccessibleInterface(actual);
+        EXPECT_TRUE(accesible && !accesible->text(QAccessible::Name).isEmpty())
+            << "sin nombre accesible: " << actual->objectName().toStdString();
+        visitados << actual->objectName();
+        QTest::keyClick(actual, Qt::Key_Tab);
+        actual = QApplication::focusWidget();
+    } while (actual && actual != primero && visitados.size() < 50);
+    return visitados;
+}
+
+QString copiar_con_teclado(QLineEdit* caja)
+{
+    caja->setFocus();
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
+    return QGuiApplication::clipboard()->text();
 }
 
 QChar separador_decimal() { return QLocale::system().decimalPoint().front(); }

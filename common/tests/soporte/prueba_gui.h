@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QLineEdit;
@@ -52,6 +53,15 @@ void reemplazar_texto(QLineEdit* caja, const QString& texto);
 // Moves the slider with one key press, or with Qt::Key_unknown drags its
 // thumb to the position (notifying while it is held) and lets it go.
 void mover(QSlider* deslizador, Qt::Key tecla, int posicion);
+
+// Activates the window and presses Tab from its focus widget until the focus
+// comes back, returning the objectNames of the controls it visited in order;
+// each must have an accessible name, which the test checks.
+QStringList recorrer_con_tabulador(QWidget& ventana);
+
+// Selects the whole text of a locked box with the keyboard and copies it;
+// returns what the clipboard then holds.
+QString copiar_con_teclado(QLineEdit* caja);
 
 // The user's decimal separator, as the running locale gives it.
 QChar separador_decimal();
