@@ -24,3 +24,18 @@ function(agregar_prueba)
         gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST)
     endif()
 endfunction()
+
+# A test that starts PROGRAM (a path) on a virtual X display of its own,
+# clicks "Salir" at (X, Y) inside its window titled TITLE, and passes when the
+# program ends with status 0. Further arguments are test properties.
+function(agregar_prueba_de_salida NAME PROGRAM TITLE X Y)
+    if(NOT BUILD_TESTING)
+        return()
+    endif()
+    add_test(NAME ${NAME}
+        COMMAND ${PROJECT_SOURCE_DIR}/tools/con-pantalla-virtual
+                ${PROJECT_SOURCE_DIR}/common/tests/salir.sh ${PROGRAM} ${TITLE} ${X} ${Y})
+    if(ARGN)
+        set_tests_properties(${NAME} PROPERTIES ${ARGN})
+    endif()
+endfunction()
