@@ -3,9 +3,10 @@
 #include "numerico/fallos.h"
 #include "numerico/lectura.h"
 
+#include "soporte/texto_en_locale.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 using namespace filtros;
@@ -13,14 +14,10 @@ using numerico::Separadores;
 using numerico::separadores_coma;
 using numerico::separadores_punto;
 
+using prueba::en_locale;
+
 namespace {
 
-// Texts are written with "." here; the "," locale gets them with "," instead.
-std::u16string en_locale(std::u16string texto, Separadores sep)
-{
-    std::replace(texto.begin(), texto.end(), u'.', sep.decimal);
-    return texto;
-}
 
 struct Caso {
     const char* nombre;

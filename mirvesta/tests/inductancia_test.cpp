@@ -2,9 +2,10 @@
 
 #include "numerico/fallos.h"
 
+#include "soporte/texto_en_locale.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -13,13 +14,10 @@ using numerico::Separadores;
 using numerico::separadores_coma;
 using numerico::separadores_punto;
 
+using prueba::en_locale;
+
 namespace {
 
-std::u16string en_locale(std::u16string texto, Separadores sep)
-{
-    std::replace(texto.begin(), texto.end(), u'.', sep.decimal);
-    return texto;
-}
 
 struct Caso {
     std::int32_t radio, espiras, longitud;

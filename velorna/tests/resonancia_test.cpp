@@ -2,13 +2,16 @@
 
 #include "numerico/fallos.h"
 
+#include "soporte/texto_en_locale.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 using namespace velorna;
 using numerico::Separadores;
+
+using prueba::en_locale;
 
 namespace {
 
@@ -16,11 +19,6 @@ constexpr double micro = 1e6, mili = 1e3, nano = 1e9, pico = 1e12;
 constexpr double hercios = 1, kilohercios = 1e3, megahercios = 1e6;
 constexpr Factores al_abrir{micro, micro, megahercios};
 
-std::u16string en_locale(std::u16string texto, Separadores sep)
-{
-    std::replace(texto.begin(), texto.end(), u'.', sep.decimal);
-    return texto;
-}
 
 // What a click on "Calcular" gives: "unit|value" for a result, or the refusal.
 std::u16string resolver_como_texto(Parametro p, const Entradas& e, const Factores& k, Separadores sep)

@@ -1,0 +1,24 @@
+# One calculator program:
+#
+#   agregar_calculadora(NAME CALCULO sources... VENTANA sources... IMAGENES pictures...)
+#
+# builds NAME_calculo (its computation: plain C++ on the numeric rules),
+# NAME_ventana (its window, with its pictures from assets/ compiled in) and
+# the program NAME from main.cpp. Tests link the two libraries.
+function(agregar_calculadora NAME)
+    cmake_parse_arguments(C "" "" "CALCULO;VENTANA;IMAGENES" ${ARGN})
+    add_library(${NAME}_calculo STATIC ${C_CALCULO})
+    target_include_directories(${NAME}_calculo PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${NAME}_calculo PUBLIC comun_numerico PRIVATE avisos)
+
+    add_library(${NAME}_ventana STATIC ${C_VENTANA})
+    target_link_libraries(${NAME}_ventana PUBLIC ${NAME}_calculo comun PRIVATE avisos)
+    list(TRANSFORM C_IMAGENES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
+    qt_add_resources(${NAME}_ventana imagenes_${NAME}
+        PREFIX /imagenes
+        BASE ${PROJECT_SOURCE_DIR}/assets
+        FILES ${C_IMAGENES})
+
+    qt_add_executable(${NAME} main.cpp)
+    target_link_libraries(${NAME} PRIVATE ${NAME}_ventana avisos)
+endfunction()
