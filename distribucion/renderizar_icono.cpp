@@ -6,20 +6,21 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <cstdio>
+#include <iostream>
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "uso: renderizar_icono IMAGEN.svg TAMANO SALIDA.png\n");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication aplicacion(argc, argv);
+    const QStringList argumentos = QCoreApplication::arguments();
+    if (argumentos.size() != 4) {
+        std::cerr << "uso: renderizar_icono IMAGEN.svg TAMANO SALIDA.png\n";
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicacion(argc, argv);
-    QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
-    const int lado = QByteArray(argv[2]).toInt();
+    QSvgRenderer svg(argumentos[1]);
+    const int lado = argumentos[2].toInt();
     if (!svg.isValid() || lado <= 0) {
-        std::fprintf(stderr, "no se puede dibujar %s a %s pixeles\n", argv[1], argv[2]);
+        std::cerr << "no se puede dibujar " << argumentos[1].toStdString() << " a " << lado << " pixeles\n";
         return 1;
     }
     QImage imagen(lado, lado, QImage::Format_ARGB32);
@@ -27,5 +28,5 @@ int main(int argc, char* argv[])
     QPainter pintor(&imagen);
     svg.render(&pintor);
     pintor.end();
-    return imagen.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    return imagen.save(argumentos[3]) ? 0 : 1;
 }

@@ -7,5 +7,5 @@ int main(int argc, char* argv[])
     QApplication aplicacion(argc, argv);
     VentanaFiltros ventana;
     ventana.show();
-    return aplicacion.exec();
+    return QApplication::exec();
 }

@@ -54,7 +54,7 @@ std::u16string lectura_de_radio_en_cm(std::int32_t dieciseisavos)
 Inductancia calcular_inductancia(std::int32_t radio, std::int32_t espiras, std::int32_t longitud, Separadores sep)
 {
     const double r = en_pulgadas(radio);
-    const double m = static_cast<double>(cuadrado_entero(espiras));
+    const auto m = static_cast<double>(cuadrado_entero(espiras));
     Inductancia l{};
     l.numerador = multiplicar(multiplicar(r, r), m);
     const double termino_de_longitud = multiplicar(dividir(static_cast<double>(longitud), 10.0), 25.0);

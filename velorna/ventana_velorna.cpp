@@ -213,7 +213,7 @@ void VentanaVelorna::btb_resulta_Click()
         plataforma::avisar(this, *rechazo == velorna::Rechazo::valor_cero ? aviso_de_cero : aviso_de_numero_invalido);
         return;
     }
-    const velorna::Resultado& r = std::get<velorna::Resultado>(solucion);
+    const auto& r = std::get<velorna::Resultado>(solucion);
     if (r.unidad)
         poner_unidad(resultado, plataforma::a_qstring(*r.unidad));
     resultado.txt_result->setText(plataforma::a_qstring(r.valor));

@@ -33,7 +33,7 @@ std::u16string numero_a_texto(double x, Separadores sep)
 
     // "d.dddddddddddddde±x": the value correctly rounded to 15 significant digits.
     char buffer[48];
-    const auto fin = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
+    auto* const fin = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
     const std::string_view cientifico(buffer, static_cast<std::size_t>(fin - buffer));
     std::u16string salida;
     if (!std::isfinite(x)) {

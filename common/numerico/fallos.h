@@ -25,7 +25,7 @@ public:
     enum class causa { division_por_cero, desbordamiento, operacion_invalida };
 
     explicit fallo_aritmetico(causa c);
-    causa motivo() const noexcept { return motivo_; }
+    [[nodiscard]] causa motivo() const noexcept { return motivo_; }
 
 private:
     causa motivo_;

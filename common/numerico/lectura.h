@@ -29,7 +29,7 @@ double valor_de_texto(std::u16string_view texto);
 bool es_numero_completo(std::u16string_view texto);
 
 // True for a number; for a text, true exactly when texto_a_numero reads it.
-constexpr bool es_numerico(double) { return true; }
+constexpr bool es_numerico(double /*numero*/) { return true; }
 bool es_numerico(std::u16string_view texto, Separadores sep);
 
 } // namespace numerico

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
@@ -16,10 +17,8 @@ struct Unidad {
 // factor in use.
 constexpr double factor_de_unidad(std::u16string_view texto, std::span<const Unidad> unidades, double actual)
 {
-    for (const Unidad& u : unidades)
-        if (u.texto == texto)
-            return u.factor;
-    return actual;
+    const auto unidad = std::find_if(unidades.begin(), unidades.end(), [&](const Unidad& u) { return u.texto == texto; });
+    return unidad == unidades.end() ? actual : unidad->factor;
 }
 
 } // namespace numerico

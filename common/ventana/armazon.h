@@ -46,7 +46,7 @@ struct MarcoResultado {
 
 struct DisenoResultado {
     QRect marco;
-    double puntos_titulo;
+    double puntos_titulo = 0;
     QRect nombre;
     QRect valor;
     QRect unidad;

@@ -24,9 +24,10 @@ QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& tex
     const QFontMetrics medidas(fuente);
     const bool varias_lineas = lugar.height() >= 2 * medidas.height();
     etiqueta->setWordWrap(varias_lineas);
-    const QRect ocupado = medidas.boundingRect(QRect(0, 0, lugar.width(), 10 * lugar.height()),
-                                               Qt::AlignLeft | Qt::AlignTop | (varias_lineas ? Qt::TextWordWrap : 0),
-                                               texto);
+    int banderas = Qt::AlignLeft | Qt::AlignTop;
+    if (varias_lineas)
+        banderas |= Qt::TextWordWrap;
+    const QRect ocupado = medidas.boundingRect(QRect(0, 0, lugar.width(), 10 * lugar.height()), banderas, texto);
     lugar.setHeight(std::max(lugar.height(), ocupado.height()));
     etiqueta->setGeometry(lugar);
     return etiqueta;
@@ -91,7 +92,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* /*evento*/) override
     {
         QPainter pintor(this);
         pintor.setRenderHint(QPainter::Antialiasing, desde_.x() != hasta_.x() && desde_.y() != hasta_.y());

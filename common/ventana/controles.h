@@ -37,10 +37,10 @@ enum Aspecto : unsigned {
 
 // One label of a window design table, placed in twips.
 struct Etiqueta {
-    const char* nombre;
-    const char* texto; // UTF-8
-    int left, top, width, height;
-    double puntos;
+    const char* nombre = nullptr;
+    const char* texto = nullptr; // UTF-8
+    int left = 0, top = 0, width = 0, height = 0;
+    double puntos = 0;
     QColor color;
     unsigned aspecto = negrita;
 };
@@ -50,9 +50,9 @@ void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
 // One picture of a window design table: its objectName, its file among the
 // compiled pictures and its place in twips.
 struct Imagen {
-    const char* nombre;
-    const char* recurso;
-    int left, top, width, height;
+    const char* nombre = nullptr;
+    const char* recurso = nullptr;
+    int left = 0, top = 0, width = 0, height = 0;
 };
 
 QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
