@@ -1,15 +1,31 @@
 #include "estilo.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
 
 namespace ventana {
 
+namespace {
+
+// The design family when the system has it, else its substitute. Asking once
+// spares every font of the window a fruitless search for the design family.
+const QStringList& familias()
+{
+    static const QStringList elegidas = QFontDatabase::hasFamily(QString::fromLatin1(familia_de_diseno))
+                                            ? QStringList{QString::fromLatin1(familia_de_diseno),
+                                                          QString::fromLatin1(familia_sustituta)}
+                                            : QStringList{QString::fromLatin1(familia_sustituta)};
+    return elegidas;
+}
+
+} // namespace
+
 QFont fuente(double puntos, bool negrita)
 {
     QFont f;
-    f.setFamilies({QString::fromLatin1(familia_de_diseno), QString::fromLatin1(familia_sustituta)});
+    f.setFamilies(familias());
     f.setPointSizeF(puntos);
     f.setWeight(negrita ? QFont::Bold : QFont::Normal);
     return f;
