@@ -202,8 +202,7 @@ void VentanaFiltros::ordenar_tabulacion()
 {
     const QList<QWidget*> orden{btn_salir,      Sld_r,          Sld_c,          txt_r,     txt_c,
                                 opt_filtros[0], opt_filtros[1], opt_filtros[2], cmb_esc_c, resultado.txt_result};
-    for (qsizetype i = 1; i < orden.size(); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ventana::ordenar_tabulacion(orden);
 }
 
 void VentanaFiltros::conectar_manejadores()

@@ -133,8 +133,7 @@ void VentanaMirvesta::ordenar_tabulacion()
 {
     const QList<QWidget*> orden{txt_longitud, sld_longitud, txt_nespiras, sld_nespiras,   txt_radio,
                                 sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir};
-    for (qsizetype i = 1; i < orden.size(); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ventana::ordenar_tabulacion(orden);
 }
 
 void VentanaMirvesta::sld_longitud_Change()

@@ -144,8 +144,7 @@ void VentanaVelorna::ordenar_tabulacion()
         orden << fila.entrada << fila.unidad;
     orden << opt_parametro[0] << opt_parametro[1] << opt_parametro[2] << btb_resulta << btn_salir
           << resultado.txt_result;
-    for (qsizetype i = 1; i < orden.size(); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    ventana::ordenar_tabulacion(orden);
 }
 
 void VentanaVelorna::conectar_lista(QComboBox* lista, std::span<const numerico::Unidad> unidades, double& factor)

@@ -102,6 +102,12 @@ QToolButton* crear_boton_salir(QWidget* ventana, QRect lugar)
     return boton;
 }
 
+void ordenar_tabulacion(const QList<QWidget*>& orden)
+{
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        QWidget::setTabOrder(orden[i - 1], orden[i]);
+}
+
 QLineEdit* crear_caja_bloqueada(QWidget* padre, const QString& nombre, QRect lugar, double puntos)
 {
     auto* caja = new QLineEdit(padre);

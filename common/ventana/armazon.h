@@ -4,6 +4,7 @@
 // the oscilloscope icon, the logo beside the maker banner, the exit button
 // "Salir" and the result frame.
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -57,6 +58,9 @@ MarcoResultado crear_marco_resultado(QWidget* ventana, const DisenoResultado& di
 // Writes the unit label, and names the result box after the result and its
 // unit for screen readers ("Frecuencia de corte en KHz").
 void poner_unidad(const MarcoResultado& resultado, const QString& unidad);
+
+// Gives the controls the tab order of the list, first to last.
+void ordenar_tabulacion(const QList<QWidget*>& orden);
 
 // A locked text box: the program writes it, the user can select but not edit.
 QLineEdit* crear_caja_bloqueada(QWidget* padre, const QString& nombre, QRect lugar, double puntos);
