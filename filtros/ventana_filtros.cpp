@@ -29,19 +29,6 @@ constexpr double escala_c = 100.0;
 // of the start values.
 constexpr double resultado_de_diseno = 15.915;
 
-QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo)
-{
-    auto* deslizador = new QSlider(Qt::Vertical, padre);
-    deslizador->setObjectName(nombre);
-    deslizador->setRange(minimo, maximo);
-    deslizador->setSingleStep(1);
-    deslizador->setPageStep(1);
-    deslizador->setValue(minimo);
-    deslizador->setTickPosition(QSlider::NoTicks);
-    deslizador->setGeometry(lugar);
-    return deslizador;
-}
-
 } // namespace
 
 VentanaFiltros::VentanaFiltros(QWidget* padre)
@@ -161,8 +148,8 @@ void VentanaFiltros::crear_columnas_r_y_c()
 
     crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
     crear_rectangulo(this, QStringLiteral("Shape2"), en_pixeles(6465, 3105, 660, 5085));
-    Sld_r = crear_deslizador(this, QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000);
-    Sld_c = crear_deslizador(this, QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000);
+    Sld_r = crear_deslizador(this, QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000, 1, 1);
+    Sld_c = crear_deslizador(this, QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000, 1, 1);
 
     // The read-outs start as the sliders' start positions read, written in
     // the user's locale so that every computation reads back what they mean.
@@ -182,20 +169,12 @@ void VentanaFiltros::crear_opciones()
 {
     QGroupBox* opciones = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Opciones"),
                                       en_pixeles(7440, 4200, 3615, 2415), fuente(13.5, true), colores::verde);
-    grupo_filtros = new QButtonGroup(this);
-    const char* titulos[] = {"Filtro Pasa Bajos", "Filtro Pasa Altos", "Filtro Pasa Banda"};
-    const int alturas[] = {480, 1080, 1680};
-    const QColor texto = palette().color(QPalette::WindowText);
-    for (int i = 0; i < 3; ++i) {
-        auto* opcion = new QRadioButton(QString::fromLatin1(titulos[i]), opciones);
-        opcion->setObjectName(QStringLiteral("opt_filtros(%1)").arg(i));
-        opcion->setFont(fuente(9.75, true));
-        color_de_texto(opcion, texto);
-        opcion->setGeometry(en_pixeles(600, alturas[i], 2535, 375));
-        grupo_filtros->addButton(opcion, i);
-        opt_filtros[i] = opcion;
-    }
-    opt_filtros[0]->setChecked(true);
+    grupo_filtros = ventana::crear_opciones(opciones, QStringLiteral("opt_filtros"),
+                                            {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"),
+                                            QStringLiteral("Filtro Pasa Banda")},
+                                            en_pixeles(600, 480, 2535, 375), px(600));
+    for (int i = 0; i < 3; ++i)
+        opt_filtros[static_cast<std::size_t>(i)] = qobject_cast<QRadioButton*>(grupo_filtros->button(i));
 }
 
 void VentanaFiltros::ordenar_tabulacion()
@@ -209,12 +188,9 @@ void VentanaFiltros::conectar_manejadores()
 {
     plataforma::al_mover(Sld_r, this, &VentanaFiltros::Sld_r_Change);
     plataforma::al_mover(Sld_c, this, &VentanaFiltros::Sld_c_Change);
-    connect(grupo_filtros, &QButtonGroup::idClicked, this,
-            [this](int indice) { plataforma::con_guardia(this, [&] { opt_filtros_Click(indice); }); });
-    connect(cmb_esc_c, &QComboBox::activated, this,
-            [this] { plataforma::con_guardia(this, [&] { cmb_esc_c_Click(); }); });
-    connect(cmb_esc_c->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { plataforma::con_guardia(this, [&] { cmb_esc_c_Change(); }); });
+    plataforma::conectar(grupo_filtros, &QButtonGroup::idClicked, this, &VentanaFiltros::opt_filtros_Click);
+    plataforma::conectar(cmb_esc_c, &QComboBox::activated, this, &VentanaFiltros::cmb_esc_c_Click);
+    plataforma::conectar(cmb_esc_c->lineEdit(), &QLineEdit::textEdited, this, &VentanaFiltros::cmb_esc_c_Change);
 }
 
 void VentanaFiltros::Form_Load()

@@ -26,19 +26,13 @@ struct Deslizador {
     int minimo, maximo, paso, paso_grande;
 };
 
-QSlider* crear_deslizador(QWidget* padre, const Deslizador& d)
+// One column: the outline, then the slider inside it.
+QSlider* crear_columna(QWidget* padre, const Deslizador& d)
 {
     crear_rectangulo(padre, QString::fromLatin1(d.marco),
                      en_pixeles(d.left - 15, 7185, 660, 1965));
-    auto* deslizador = new QSlider(Qt::Vertical, padre);
-    deslizador->setObjectName(QString::fromLatin1(d.nombre));
-    deslizador->setRange(d.minimo, d.maximo);
-    deslizador->setSingleStep(d.paso);
-    deslizador->setPageStep(d.paso_grande);
-    deslizador->setValue(d.minimo);
-    deslizador->setTickPosition(QSlider::NoTicks);
-    deslizador->setGeometry(en_pixeles(d.left, 7200, 630, 1935));
-    return deslizador;
+    return ventana::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.left, 7200, 630, 1935),
+                                     d.minimo, d.maximo, d.paso, d.paso_grande);
 }
 
 } // namespace
@@ -107,9 +101,9 @@ void VentanaMirvesta::crear_columnas()
     txt_radio->setText(QStringLiteral("1 / 16\""));
     txt_radio_cm->setText(QStringLiteral("0,16 cm"));
 
-    sld_longitud = crear_deslizador(this, {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
-    sld_nespiras = crear_deslizador(this, {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
-    sld_radio = crear_deslizador(this, {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
+    sld_longitud = crear_columna(this, {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
+    sld_nespiras = crear_columna(this, {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
+    sld_radio = crear_columna(this, {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
 
     txt_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina en centímetros"));
     sld_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina"));

@@ -122,19 +122,12 @@ void VentanaVelorna::crear_opciones()
 {
     QGroupBox* opciones = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Parámetro a calcular"),
                                       en_pixeles(4320, 4920, 4215, 1935), fuente(12, true), colores::verde);
-    grupo_parametro = new QButtonGroup(this);
-    const char* titulos[] = {"Frequencia", "Capacitancia", "Inductancia"};
-    const QColor texto = palette().color(QPalette::WindowText);
-    for (int i = 0; i < 3; ++i) {
-        auto* opcion = new QRadioButton(QString::fromLatin1(titulos[i]), opciones);
-        opcion->setObjectName(QStringLiteral("opt_parametro(%1)").arg(i));
-        opcion->setFont(fuente(9.75, true));
-        color_de_texto(opcion, texto);
-        opcion->setGeometry(en_pixeles(1200, 480 + 480 * i, 1815, 255));
-        grupo_parametro->addButton(opcion, i);
-        opt_parametro[static_cast<std::size_t>(i)] = opcion;
-    }
-    opt_parametro[0]->setChecked(true);
+    grupo_parametro = ventana::crear_opciones(opciones, QStringLiteral("opt_parametro"),
+                                              {QStringLiteral("Frequencia"), QStringLiteral("Capacitancia"),
+                                              QStringLiteral("Inductancia")},
+                                              en_pixeles(1200, 480, 1815, 255), px(480));
+    for (int i = 0; i < 3; ++i)
+        opt_parametro[static_cast<std::size_t>(i)] = qobject_cast<QRadioButton*>(grupo_parametro->button(i));
 }
 
 void VentanaVelorna::ordenar_tabulacion()
@@ -162,10 +155,8 @@ void VentanaVelorna::conectar_lista(QComboBox* lista, std::span<const numerico::
 
 void VentanaVelorna::conectar_manejadores()
 {
-    connect(grupo_parametro, &QButtonGroup::idClicked, this,
-            [this](int indice) { plataforma::con_guardia(this, [&] { opt_parametro_Click(indice); }); });
-    connect(btb_resulta, &QToolButton::clicked, this,
-            [this] { plataforma::con_guardia(this, [&] { btb_resulta_Click(); }); });
+    plataforma::conectar(grupo_parametro, &QButtonGroup::idClicked, this, &VentanaVelorna::opt_parametro_Click);
+    plataforma::conectar(btb_resulta, &QToolButton::clicked, this, &VentanaVelorna::btb_resulta_Click);
     conectar_lista(filas[fila_capa].unidad, velorna::unidades_de_capacidad, esc_capa);
     conectar_lista(filas[fila_indu].unidad, velorna::unidades_de_inductancia, esc_indu);
     conectar_lista(filas[fila_frec].unidad, velorna::unidades_de_frecuencia, esc_frec);

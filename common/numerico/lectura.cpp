@@ -2,8 +2,8 @@
 
 #include "fallos.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string>
 

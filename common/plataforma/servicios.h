@@ -52,6 +52,16 @@ void con_guardia(QWidget* ventana, Manejador&& manejador)
     }
 }
 
+// Runs the window's handler behind the guard whenever the signal comes; the
+// handler takes the signal's first arguments, or none.
+template <typename Emisor, typename Senal, typename Ventana, typename... Argumentos>
+void conectar(Emisor* emisor, Senal senal, Ventana* ventana, void (Ventana::*manejador)(Argumentos...))
+{
+    QObject::connect(emisor, senal, ventana, [ventana, manejador](Argumentos... argumentos) {
+        con_guardia(ventana, [&] { (ventana->*manejador)(argumentos...); });
+    });
+}
+
 // Runs the handler, behind the guard, whenever the slider's value changes,
 // while the thumb is dragged as well as when it is let go, by keys or by a
 // click on the track.
@@ -59,8 +69,7 @@ template <typename Ventana>
 void al_mover(QSlider* deslizador, Ventana* ventana, void (Ventana::*manejador)())
 {
     deslizador->setTracking(true);
-    QObject::connect(deslizador, &QSlider::valueChanged, ventana,
-                     [ventana, manejador] { con_guardia(ventana, [&] { (ventana->*manejador)(); }); });
+    conectar(deslizador, &QSlider::valueChanged, ventana, manejador);
 }
 
 } // namespace plataforma

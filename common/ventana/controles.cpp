@@ -3,12 +3,16 @@
 #include "estilo.h"
 #include "medidas.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
+#include <QSlider>
 #include <QSvgWidget>
 
 namespace ventana {
@@ -58,6 +62,37 @@ QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const 
     lista->setFont(fuente);
     lista->setGeometry(lugar);
     return lista;
+}
+
+QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
+                          int paso_grande)
+{
+    auto* deslizador = new QSlider(Qt::Vertical, padre);
+    deslizador->setObjectName(nombre);
+    deslizador->setRange(minimo, maximo);
+    deslizador->setSingleStep(paso);
+    deslizador->setPageStep(paso_grande);
+    deslizador->setValue(minimo);
+    deslizador->setTickPosition(QSlider::NoTicks);
+    deslizador->setGeometry(lugar);
+    return deslizador;
+}
+
+QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
+                             int separacion)
+{
+    auto* grupo = new QButtonGroup(marco);
+    const QColor texto = QGuiApplication::palette().color(QPalette::WindowText);
+    for (qsizetype i = 0; i < titulos.size(); ++i) {
+        auto* opcion = new QRadioButton(titulos[i], marco);
+        opcion->setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(i));
+        opcion->setFont(fuente(9.75, true));
+        color_de_texto(opcion, texto);
+        opcion->setGeometry(primera.translated(0, static_cast<int>(i) * separacion));
+        grupo->addButton(opcion, static_cast<int>(i));
+    }
+    grupo->button(0)->setChecked(true);
+    return grupo;
 }
 
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
@@ -137,10 +172,6 @@ QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& r
     imagen->setGeometry(lugar);
     return imagen;
 }
-
-} // namespace ventana
-
-namespace ventana {
 
 QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen)
 {

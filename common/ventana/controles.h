@@ -13,7 +13,9 @@
 
 #include <initializer_list>
 
+class QButtonGroup;
 class QComboBox;
+class QSlider;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -66,6 +68,17 @@ QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& tit
 // nor adds items: what the user types is exactly the list's text.
 QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades, QRect lugar,
                                    const QFont& fuente);
+
+// A vertical slider without tick marks, at its minimum, with the step of the
+// arrow keys and the step of the page keys and of a click on the track.
+QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
+                          int paso_grande);
+
+// Option buttons of one group, 9.75 bold in the default text colour, one
+// under the other from the first place down by the given spacing, named
+// "NOMBRE(i)" and with ids i; the first is selected.
+QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
+                             int separacion);
 
 // A straight line of the given thickness in pixels.
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
