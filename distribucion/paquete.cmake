@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://calculadoras-rf.org/)
-# Library dependencies are read from the programs; the substitute font is ours.
+# Library dependencies are read from the programs; the substitute font and
+# Qt's Spanish texts are ours.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

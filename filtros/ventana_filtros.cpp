@@ -5,10 +5,10 @@
 #include "plataforma/servicios.h"
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
+#include "ventana/lista_de_unidades.h"
 #include "ventana/medidas.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,17 +31,16 @@ constexpr double resultado_de_diseno = 15.915;
 
 } // namespace
 
-VentanaFiltros::VentanaFiltros(QWidget* padre)
-    : QWidget(padre)
+VentanaFiltros::VentanaFiltros()
+    : VentanaCalculadora(QStringLiteral("frm_filtros"), QStringLiteral("Filtros Activos"), QSize(px(11310), px(8610)))
 {
-    preparar_ventana(this, QStringLiteral("frm_filtros"), QStringLiteral("Filtros Activos"), QSize(px(11310), px(8610)));
-    crear_logo(this, QStringLiteral("Image8"), 1440);
-    crear_banner(this, en_pixeles(6480, 120), QStringLiteral("Label36"), QStringLiteral("Label35"));
+    crear_logo(lienzo(), QStringLiteral("Image8"), 1440);
+    crear_banner(lienzo(), en_pixeles(6480, 120), QStringLiteral("Label36"), QStringLiteral("Label35"));
     crear_formula_pasa_bajos_y_altos();
     crear_formula_pasa_banda();
     crear_esquemas();
     crear_columnas_r_y_c();
-    resultado = crear_marco_resultado(this, {en_pixeles(7440, 1800, 3615, 2175), 13.5,
+    resultado = crear_marco_resultado(lienzo(), {en_pixeles(7440, 1800, 3615, 2175), 13.5,
                                              en_pixeles(240, 600, 2655, 375), en_pixeles(600, 1080, 2175, 495),
                                              en_pixeles(2880, 1200, 615, 375)});
     resultado.lbl_result->setText(QStringLiteral("Frecuencia de corte:"));
@@ -49,17 +48,18 @@ VentanaFiltros::VentanaFiltros(QWidget* padre)
                                                                      plataforma::separadores_del_sistema())));
     poner_unidad(resultado, QStringLiteral("KHz"));
     crear_opciones();
-    btn_salir = crear_boton_salir(this, en_pixeles(8280, 7080, 1815, 975));
+    btn_salir = crear_boton_salir(lienzo(), en_pixeles(8280, 7080, 1815, 975));
     ordenar_tabulacion();
     btn_salir->setFocus();
 
     Form_Load();
+    describir_deslizadores();
     conectar_manejadores();
 }
 
 void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
 {
-    fra_baal = crear_marco(this, QStringLiteral("fra_baal"), QStringLiteral("Fórmula"),
+    fra_baal = crear_marco(lienzo(), QStringLiteral("fra_baal"), QStringLiteral("Fórmula"),
                            en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
     crear_etiquetas(fra_baal, {
         {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro},
@@ -73,11 +73,14 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
     });
     crear_linea(fra_baal, QStringLiteral("Line4"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_baal, QStringLiteral("Line1"), en_pixeles(2880, 3000), en_pixeles(3480, 3000), colores::azul, 2);
+    // Rf over Ra stands in the blank inside the parentheses: ")" right of its bar.
+    auto* ganancia = fra_baal->findChild<QLabel*>(QStringLiteral("Label6"));
+    colocar_con_espacios(ganancia, ganancia->text().lastIndexOf(u')'), px(3480) + 2);
 }
 
 void VentanaFiltros::crear_formula_pasa_banda()
 {
-    fra_banda = crear_marco(this, QStringLiteral("fra_banda"), QStringLiteral("Fórmula"),
+    fra_banda = crear_marco(lienzo(), QStringLiteral("fra_banda"), QStringLiteral("Fórmula"),
                             en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
     crear_etiquetas(fra_banda, {
         {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro},
@@ -126,7 +129,7 @@ void VentanaFiltros::crear_esquemas()
 void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana::Imagen& imagen,
                                    std::initializer_list<ventana::Etiqueta> etiquetas)
 {
-    QGroupBox* marco = crear_marco(this, QStringLiteral("fra_filtros(%1)").arg(indice), QString::fromLatin1(titulo),
+    QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("fra_filtros(%1)").arg(indice), QString::fromLatin1(titulo),
                                    en_pixeles(240, 5400, 4815, 3015), fuente(13.5, true), colores::verde);
     marco->setVisible(indice == 0);
     crear_imagen(marco, imagen)->setAccessibleName(QStringLiteral("Esquema del ") + marco->title().toLower());
@@ -136,38 +139,38 @@ void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana
 
 void VentanaFiltros::crear_columnas_r_y_c()
 {
-    crear_etiquetas(this, {
+    crear_etiquetas(lienzo(), {
         {"Label8", "R  (K)", 5400, 2040, 735, 375, 12, colores::rojo},
         {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
     });
 
-    cmb_esc_c = crear_lista_de_unidades(this, QStringLiteral("cmb_esc_c"),
+    cmb_esc_c = crear_lista_de_unidades(lienzo(), QStringLiteral("cmb_esc_c"),
                                         {QStringLiteral("uF"), QStringLiteral("nF"), QStringLiteral("pF")},
-                                        en_pixeles(6600, 2040, 615, 315), fuente(8.25, true));
+                                        en_pixeles(6600, 2040, 615, 315), fuente(8.25, true),
+                                        QStringLiteral("Unidad de la capacidad"));
     color_de_texto(cmb_esc_c, colores::rojo);
 
-    crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
-    crear_rectangulo(this, QStringLiteral("Shape2"), en_pixeles(6465, 3105, 660, 5085));
-    Sld_r = crear_deslizador(this, QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000, 1, 1);
-    Sld_c = crear_deslizador(this, QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000, 1, 1);
+    crear_rectangulo(lienzo(), QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
+    crear_rectangulo(lienzo(), QStringLiteral("Shape2"), en_pixeles(6465, 3105, 660, 5085));
+    Sld_r = crear_deslizador(lienzo(), QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000, 1, 1);
+    Sld_c = crear_deslizador(lienzo(), QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000, 1, 1);
 
     // The read-outs start as the sliders' start positions read, written in
     // the user's locale so that every computation reads back what they mean.
     const numerico::Separadores sep = plataforma::separadores_del_sistema();
-    txt_r = crear_caja_bloqueada(this, QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
-    txt_c = crear_caja_bloqueada(this, QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
+    txt_r = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
+    txt_c = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
     txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
     Sld_r->setAccessibleName(QStringLiteral("Resistencia R en kiloohmios"));
     txt_r->setAccessibleName(QStringLiteral("Valor de R en kiloohmios"));
     Sld_c->setAccessibleName(QStringLiteral("Capacidad C"));
     txt_c->setAccessibleName(QStringLiteral("Valor de C en la unidad elegida"));
-    cmb_esc_c->setAccessibleName(QStringLiteral("Unidad de la capacidad"));
     txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
 }
 
 void VentanaFiltros::crear_opciones()
 {
-    QGroupBox* opciones = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Opciones"),
+    QGroupBox* opciones = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Opciones"),
                                       en_pixeles(7440, 4200, 3615, 2415), fuente(13.5, true), colores::verde);
     grupo_filtros = ventana::crear_opciones(opciones, QStringLiteral("opt_filtros"),
                                             {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"),
@@ -221,13 +224,24 @@ void VentanaFiltros::elegir_unidad()
 {
     divisor_c = numerico::factor_de_unidad(cmb_esc_c->currentText().toStdU16String(), filtros::unidades_de_capacidad,
                                            divisor_c);
+    describir_deslizadores();
     calcular_frecuencia_corte();
+}
+
+// Screen readers hear each slider's value as its read-out shows it, with the
+// unit in force: "47 kΩ", "0.01 uF".
+void VentanaFiltros::describir_deslizadores()
+{
+    const std::u16string_view unidad = numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad);
+    Sld_r->setAccessibleDescription(txt_r->text() + QStringLiteral(" k\u03a9"));
+    Sld_c->setAccessibleDescription(txt_c->text() + u' ' + plataforma::a_qstring(unidad));
 }
 
 void VentanaFiltros::Sld_r_Change()
 {
     txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r,
                                                             plataforma::separadores_del_sistema())));
+    describir_deslizadores();
     calcular_frecuencia_corte();
 }
 
@@ -235,6 +249,7 @@ void VentanaFiltros::Sld_c_Change()
 {
     txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c,
                                                             plataforma::separadores_del_sistema())));
+    describir_deslizadores();
     calcular_frecuencia_corte();
 }
 

@@ -2,13 +2,11 @@
 
 #include "ventana/armazon.h"
 #include "ventana/controles.h"
-
-#include <QWidget>
+#include "ventana/ventana_calculadora.h"
 
 #include <array>
 
 class QButtonGroup;
-class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -17,9 +15,9 @@ class QToolButton;
 
 // frm_filtros: the cut-off frequency of an active filter's RC section from
 // the R and C sliders, the capacitance unit and the filter type.
-class VentanaFiltros : public QWidget {
+class VentanaFiltros : public ventana::VentanaCalculadora {
 public:
-    explicit VentanaFiltros(QWidget* padre = nullptr);
+    VentanaFiltros();
 
 private:
     void crear_formula_pasa_bajos_y_altos();
@@ -40,6 +38,7 @@ private:
     void Sld_c_Change();
     void calcular_frecuencia_corte();
     void elegir_unidad();
+    void describir_deslizadores();
 
     // Farads per unit of the capacitance the C box counts in.
     double divisor_c = 0.0;
@@ -51,7 +50,7 @@ private:
     QLineEdit* txt_c = nullptr;
     QSlider* Sld_r = nullptr;
     QSlider* Sld_c = nullptr;
-    QComboBox* cmb_esc_c = nullptr;
+    ventana::ListaDeUnidades* cmb_esc_c = nullptr;
     std::array<QRadioButton*, 3> opt_filtros{};
     QButtonGroup* grupo_filtros = nullptr;
     ventana::MarcoResultado resultado{};

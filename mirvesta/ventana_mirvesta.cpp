@@ -37,19 +37,19 @@ QSlider* crear_columna(QWidget* padre, const Deslizador& d)
 
 } // namespace
 
-VentanaMirvesta::VentanaMirvesta(QWidget* padre)
-    : QWidget(padre)
+VentanaMirvesta::VentanaMirvesta()
+    : VentanaCalculadora(QStringLiteral("frm_bobinas"), QStringLiteral("Cálculo de Inductancias Bajas"),
+                         QSize(px(8625), px(9345)))
 {
-    preparar_ventana(this, QStringLiteral("frm_bobinas"), QStringLiteral("Cálculo de Inductancias Bajas"),
-                     QSize(px(8625), px(9345)));
-    crear_logo(this, QStringLiteral("Image8"), 120);
-    crear_banner(this, en_pixeles(5160, 120), QStringLiteral("Label33"), QStringLiteral("Label32"));
+    crear_logo(lienzo(), QStringLiteral("Image8"), 120);
+    crear_banner(lienzo(), en_pixeles(5160, 120), QStringLiteral("Label33"), QStringLiteral("Label32"));
     crear_formula();
     crear_columnas();
-    btn_salir = crear_boton_salir(this, en_pixeles(6840, 6240, 1575, 975));
+    btn_salir = crear_boton_salir(lienzo(), en_pixeles(6840, 6240, 1575, 975));
     crear_resultado();
     ordenar_tabulacion();
     txt_longitud->setFocus();
+    describir_deslizadores();
 
     plataforma::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
     plataforma::al_mover(sld_nespiras, this, &VentanaMirvesta::sld_nespiras_Change);
@@ -58,9 +58,9 @@ VentanaMirvesta::VentanaMirvesta(QWidget* padre)
 
 void VentanaMirvesta::crear_formula()
 {
-    QGroupBox* marco = crear_marco(this, QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
+    QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(240, 1680, 8175, 4215), fuente(12, true), colores::verde);
-    const QColor leyenda = palette().color(QPalette::WindowText);
+    const QColor& leyenda = colores::negro;
     crear_etiquetas(marco, {
         {"Label1", "L =", 1080, 720, 495, 255, 12, colores::rojo, negrita | con_fondo},
         {"Label2", "R   x   n", 1920, 480, 1095, 255, 12, colores::rojo, negrita | con_fondo},
@@ -85,25 +85,25 @@ void VentanaMirvesta::crear_formula()
 
 void VentanaMirvesta::crear_columnas()
 {
-    crear_etiquetas(this, {
+    crear_etiquetas(lienzo(), {
         {"Label12", "Longitud ", 240, 6120, 855, 495, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
         {"Label13", "Número de espiras", 1320, 6120, 975, 495, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
         {"Label14", "Radio de una espira", 2400, 6120, 1455, 495, 8.25, verde_de_leyenda, negrita | centrada},
         {"Label15", "1 pulgada = 2,5 cm", 3840, 6120, 1455, 255, 8.25, verde_de_leyenda, con_fondo},
     });
     // The design-time read-outs of the start positions stay until a slider moves.
-    txt_longitud = crear_caja_bloqueada(this, QStringLiteral("txt_longitud"), en_pixeles(360, 6600, 615, 375), 8.25);
-    txt_nespiras = crear_caja_bloqueada(this, QStringLiteral("txt_nespiras"), en_pixeles(1440, 6600, 615, 375), 8.25);
-    txt_radio = crear_caja_bloqueada(this, QStringLiteral("txt_radio"), en_pixeles(2520, 6600, 855, 375), 8.25);
-    txt_radio_cm = crear_caja_bloqueada(this, QStringLiteral("txt_radio_cm"), en_pixeles(3840, 6600, 975, 375), 8.25);
+    txt_longitud = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_longitud"), en_pixeles(360, 6600, 615, 375), 8.25);
+    txt_nespiras = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_nespiras"), en_pixeles(1440, 6600, 615, 375), 8.25);
+    txt_radio = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_radio"), en_pixeles(2520, 6600, 855, 375), 8.25);
+    txt_radio_cm = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_radio_cm"), en_pixeles(3840, 6600, 975, 375), 8.25);
     txt_longitud->setText(QStringLiteral("0"));
     txt_nespiras->setText(QStringLiteral("1"));
     txt_radio->setText(QStringLiteral("1 / 16\""));
     txt_radio_cm->setText(QStringLiteral("0,16 cm"));
 
-    sld_longitud = crear_columna(this, {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
-    sld_nespiras = crear_columna(this, {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
-    sld_radio = crear_columna(this, {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
+    sld_longitud = crear_columna(lienzo(), {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
+    sld_nespiras = crear_columna(lienzo(), {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
+    sld_radio = crear_columna(lienzo(), {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
 
     txt_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina en centímetros"));
     sld_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina"));
@@ -116,7 +116,7 @@ void VentanaMirvesta::crear_columnas()
 
 void VentanaMirvesta::crear_resultado()
 {
-    QGroupBox* marco = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Bobina µH"),
+    QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Bobina µH"),
                                    en_pixeles(5160, 7560, 3255, 1575), fuente(12, true), colores::rojo);
     txt_valorbobina = crear_caja_bloqueada(marco, QStringLiteral("txt_valorbobina"), en_pixeles(240, 600, 2775, 690), 18);
     txt_valorbobina->setText(QStringLiteral("0.0069"));
@@ -134,12 +134,14 @@ void VentanaMirvesta::sld_longitud_Change()
 {
     txt_longitud->setText(plataforma::a_qstring(
         mirvesta::lectura_de_longitud(sld_longitud->value(), plataforma::separadores_del_sistema())));
+    describir_deslizadores();
     calcular_inductancia();
 }
 
 void VentanaMirvesta::sld_nespiras_Change()
 {
     txt_nespiras->setText(plataforma::a_qstring(mirvesta::lectura_de_espiras(sld_nespiras->value())));
+    describir_deslizadores();
     calcular_inductancia();
 }
 
@@ -147,7 +149,23 @@ void VentanaMirvesta::sld_radio_Change()
 {
     txt_radio->setText(plataforma::a_qstring(mirvesta::lectura_de_radio(sld_radio->value())));
     txt_radio_cm->setText(plataforma::a_qstring(mirvesta::lectura_de_radio_en_cm(sld_radio->value())));
+    describir_deslizadores();
     calcular_inductancia();
+}
+
+// Screen readers hear each slider's value in its unit: "2.5 cm", "10
+// espiras", "3 / 16 de pulgada". Taken from the positions, since the
+// read-outs keep their design texts until a slider first moves.
+void VentanaMirvesta::describir_deslizadores()
+{
+    const numerico::Separadores sep = plataforma::separadores_del_sistema();
+    sld_longitud->setAccessibleDescription(
+        plataforma::a_qstring(mirvesta::lectura_de_longitud(sld_longitud->value(), sep)) + QStringLiteral(" cm"));
+    const int espiras = sld_nespiras->value();
+    sld_nespiras->setAccessibleDescription(plataforma::a_qstring(mirvesta::lectura_de_espiras(espiras)) +
+                                           (espiras == 1 ? QStringLiteral(" espira") : QStringLiteral(" espiras")));
+    sld_radio->setAccessibleDescription(QString::number(sld_radio->value()) +
+                                        QStringLiteral(" / 16 de pulgada"));
 }
 
 void VentanaMirvesta::calcular_inductancia()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ventana/ventana_calculadora.h"
 
 class QLineEdit;
 class QSlider;
@@ -8,9 +8,9 @@ class QToolButton;
 
 // frm_bobinas: the inductance of a single-layer air-core coil from three
 // sliders (radius, turns, length), recomputed on every movement.
-class VentanaMirvesta : public QWidget {
+class VentanaMirvesta : public ventana::VentanaCalculadora {
 public:
-    explicit VentanaMirvesta(QWidget* padre = nullptr);
+    VentanaMirvesta();
 
 private:
     void crear_formula();
@@ -22,6 +22,7 @@ private:
     void sld_nespiras_Change();
     void sld_radio_Change();
     void calcular_inductancia();
+    void describir_deslizadores();
 
     // What the last computation gave, before rounding.
     double numerador = 0.0;

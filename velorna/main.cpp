@@ -1,10 +1,13 @@
 #include "ventana_velorna.h"
 
+#include "ventana/aplicacion.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
+    ventana::preparar_aplicacion(aplicacion, QStringLiteral("velorna"));
     VentanaVelorna ventana;
     ventana.show();
     return QApplication::exec();

@@ -3,10 +3,11 @@
 #include "plataforma/servicios.h"
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
+#include "ventana/lista_de_unidades.h"
 #include "ventana/medidas.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,13 +29,12 @@ constexpr int maximo_de_caracteres = 6;
 
 } // namespace
 
-VentanaVelorna::VentanaVelorna(QWidget* padre)
-    : QWidget(padre)
+VentanaVelorna::VentanaVelorna()
+    : VentanaCalculadora(QStringLiteral("frm_c_tanque"), QStringLiteral("Velorna, generador de Onda Portadora"),
+                         QSize(px(8700), px(8070)))
 {
-    preparar_ventana(this, QStringLiteral("frm_c_tanque"), QStringLiteral("Velorna, generador de Onda Portadora"),
-                     QSize(px(8700), px(8070)));
-    crear_logo(this, QStringLiteral("Image2"), 120);
-    crear_banner(this, en_pixeles(5160, 120), QStringLiteral("Label8"), QStringLiteral("Label9"));
+    crear_logo(lienzo(), QStringLiteral("Image2"), 120);
+    crear_banner(lienzo(), en_pixeles(5160, 120), QStringLiteral("Label8"), QStringLiteral("Label9"));
     crear_formula();
     crear_esquema();
     const QString micro = QStringLiteral("\u00b5");
@@ -52,16 +52,16 @@ VentanaVelorna::VentanaVelorna(QWidget* padre)
         control->hide();
     crear_opciones();
 
-    btb_resulta = crear_boton_con_imagen(this, QStringLiteral("btb_resulta"), QStringLiteral("Calcular"),
+    btb_resulta = crear_boton_con_imagen(lienzo(), QStringLiteral("btb_resulta"), QStringLiteral("Calcular"),
                                          QStringLiteral(":/imagenes/calculadora.svg"),
                                          en_pixeles(4560, 6960, 1695, 855));
     btb_resulta->setAccessibleDescription(QStringLiteral("Calcula el parámetro elegido a partir de los otros dos"));
 
-    resultado = crear_marco_resultado(this, {en_pixeles(120, 6120, 3975, 1695), 12, en_pixeles(240, 480, 1935, 495),
+    resultado = crear_marco_resultado(lienzo(), {en_pixeles(120, 6120, 3975, 1695), 12, en_pixeles(240, 480, 1935, 495),
                                              en_pixeles(240, 960, 2775, 495), en_pixeles(3120, 1080, 615, 375)});
     resultado.lbl_result->setText(QStringLiteral("Frecuencia:"));
     poner_unidad(resultado, QStringLiteral("Hz"));
-    btn_salir = crear_boton_salir(this, en_pixeles(6600, 6960, 1695, 855));
+    btn_salir = crear_boton_salir(lienzo(), en_pixeles(6600, 6960, 1695, 855));
     ordenar_tabulacion();
     filas[fila_capa].entrada->setFocus();
 
@@ -71,7 +71,7 @@ VentanaVelorna::VentanaVelorna(QWidget* padre)
 
 void VentanaVelorna::crear_formula()
 {
-    QGroupBox* marco = crear_marco(this, QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
+    QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(120, 1800, 3975, 2055), fuente(12, true), colores::verde);
     crear_etiquetas(marco, {
         {"Label2", "F =", 360, 840, 855, 495, 18, colores::rojo, negrita | con_fondo},
@@ -83,14 +83,19 @@ void VentanaVelorna::crear_formula()
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(2160, 1440), en_pixeles(2280, 1680), colores::negro, 3);
     crear_linea(marco, QStringLiteral("Line2"), en_pixeles(2280, 1680), en_pixeles(2400, 1200), colores::negro, 3);
     crear_linea(marco, QStringLiteral("Line3"), en_pixeles(2400, 1200), en_pixeles(2880, 1200), colores::negro, 3);
+    // "CL" stands centred under the radical's bar, as wide as it is.
+    auto* raiz = marco->findChild<QLabel*>(QStringLiteral("Label1"));
+    const QString cl = QStringLiteral("CL");
+    const qreal ancho = QFontMetricsF(raiz->font()).horizontalAdvance(cl);
+    colocar_con_espacios(raiz, raiz->text().indexOf(cl), (px(2400) + px(2880) - ancho) / 2);
 }
 
 void VentanaVelorna::crear_esquema()
 {
-    crear_rectangulo(this, QStringLiteral("Shape1"), en_pixeles(4320, 1800, 4215, 3015));
-    crear_imagen(this, {"Image1", "oscilador.svg", 4560, 1920, 3990, 2865})
+    crear_rectangulo(lienzo(), QStringLiteral("Shape1"), en_pixeles(4320, 1800, 4215, 3015));
+    crear_imagen(lienzo(), {"Image1", "oscilador.svg", 4560, 1920, 3990, 2865})
         ->setAccessibleName(QStringLiteral("Esquema de un oscilador de onda portadora con circuito tanque LC"));
-    crear_etiquetas(this, {
+    crear_etiquetas(lienzo(), {
         {"Label10", "Vcc", 4440, 1920, 495, 375, 12, colores::rojo, negrita | con_fondo},
         {"Label7", "In", 4400, 3120, 255, 375, 12, colores::rojo, negrita | con_fondo},
     });
@@ -101,26 +106,24 @@ VentanaVelorna::Fila VentanaVelorna::crear_fila(const char* etiqueta, const char
                                                 const QStringList& unidades)
 {
     Fila fila{};
-    fila.etiqueta = crear_etiqueta(this, QString::fromLatin1(etiqueta), QString::fromLatin1(titulo),
-                                   en_pixeles(240, top, ancho_etiqueta, 375), fuente(12, true),
-                                   palette().color(QPalette::WindowText));
+    fila.etiqueta = crear_etiqueta(lienzo(), QString::fromLatin1(etiqueta), QString::fromLatin1(titulo),
+                                   en_pixeles(240, top, ancho_etiqueta, 375), fuente(12, true), colores::negro);
     fondo_blanco(fila.etiqueta);
-    fila.entrada = new QLineEdit(this);
+    fila.entrada = new QLineEdit(lienzo());
     fila.entrada->setObjectName(QString::fromLatin1(entrada));
     fila.entrada->setMaxLength(maximo_de_caracteres);
     fila.entrada->setFont(fuente(9.75));
     fila.entrada->setGeometry(en_pixeles(1920, top, 1095, 375));
-    fila.unidad = crear_lista_de_unidades(this, QString::fromLatin1(lista), unidades, en_pixeles(3240, top, 855, 360),
-                                          fuente(9.75));
     const QString cantidad = fila.etiqueta->text().chopped(1); // without the colon
     fila.entrada->setAccessibleName(cantidad);
-    fila.unidad->setAccessibleName(QStringLiteral("Unidad de ") + cantidad.toLower());
+    fila.unidad = crear_lista_de_unidades(lienzo(), QString::fromLatin1(lista), unidades, en_pixeles(3240, top, 855, 360),
+                                          fuente(9.75), QStringLiteral("Unidad de la ") + cantidad.toLower());
     return fila;
 }
 
 void VentanaVelorna::crear_opciones()
 {
-    QGroupBox* opciones = crear_marco(this, QStringLiteral("Frame2"), QStringLiteral("Parámetro a calcular"),
+    QGroupBox* opciones = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Parámetro a calcular"),
                                       en_pixeles(4320, 4920, 4215, 1935), fuente(12, true), colores::verde);
     grupo_parametro = ventana::crear_opciones(opciones, QStringLiteral("opt_parametro"),
                                               {QStringLiteral("Frequencia"), QStringLiteral("Capacitancia"),
@@ -140,7 +143,7 @@ void VentanaVelorna::ordenar_tabulacion()
     ventana::ordenar_tabulacion(orden);
 }
 
-void VentanaVelorna::conectar_lista(QComboBox* lista, std::span<const numerico::Unidad> unidades, double& factor)
+void VentanaVelorna::conectar_lista(ventana::ListaDeUnidades* lista, std::span<const numerico::Unidad> unidades, double& factor)
 {
     // Click (an item chosen) and Change (the text edited) do the same: set
     // the factor when the whole text is one of the units, nothing else.
@@ -157,6 +160,9 @@ void VentanaVelorna::conectar_manejadores()
 {
     plataforma::conectar(grupo_parametro, &QButtonGroup::idClicked, this, &VentanaVelorna::opt_parametro_Click);
     plataforma::conectar(btb_resulta, &QToolButton::clicked, this, &VentanaVelorna::btb_resulta_Click);
+    // Enter in an entry computes as "Calcular" does; the focus stays in the entry.
+    for (const Fila& fila : filas)
+        plataforma::conectar(fila.entrada, &QLineEdit::returnPressed, this, &VentanaVelorna::btb_resulta_Click);
     conectar_lista(filas[fila_capa].unidad, velorna::unidades_de_capacidad, esc_capa);
     conectar_lista(filas[fila_indu].unidad, velorna::unidades_de_inductancia, esc_indu);
     conectar_lista(filas[fila_frec].unidad, velorna::unidades_de_frecuencia, esc_frec);

@@ -3,14 +3,13 @@
 #include "numerico/unidades.h"
 #include "resonancia.h"
 #include "ventana/armazon.h"
-
-#include <QWidget>
+#include "ventana/lista_de_unidades.h"
+#include "ventana/ventana_calculadora.h"
 
 #include <array>
 #include <span>
 
 class QButtonGroup;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -18,16 +17,16 @@ class QToolButton;
 
 // frm_c_tanque: the resonance of an LC tank, solved for the frequency, the
 // capacitance or the inductance from the other two.
-class VentanaVelorna : public QWidget {
+class VentanaVelorna : public ventana::VentanaCalculadora {
 public:
-    explicit VentanaVelorna(QWidget* padre = nullptr);
+    VentanaVelorna();
 
 private:
     // One entry row: its caption, the typed value and its unit list.
     struct Fila {
         QLabel* etiqueta;
         QLineEdit* entrada;
-        QComboBox* unidad;
+        ventana::ListaDeUnidades* unidad;
     };
 
     void crear_formula();
@@ -37,7 +36,7 @@ private:
     void crear_opciones();
     void ordenar_tabulacion();
     void conectar_manejadores();
-    void conectar_lista(QComboBox* lista, std::span<const numerico::Unidad> unidades, double& factor);
+    void conectar_lista(ventana::ListaDeUnidades* lista, std::span<const numerico::Unidad> unidades, double& factor);
 
     void Form_Load();
     void opt_parametro_Click(int indice);

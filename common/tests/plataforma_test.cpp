@@ -2,9 +2,15 @@
 #include "numerico/fallos.h"
 #include "plataforma/servicios.h"
 #include "soporte/prueba_gui.h"
+#include "ventana/aplicacion.h"
 #include "ventana/estilo.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QFontInfo>
 #include <QLabel>
 #include <QSignalSpy>
@@ -12,6 +18,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -83,6 +90,31 @@ TEST(Plataforma, UnaNotificacionPorMovimientoDelDeslizador)
     QTest::keyClick(deslizador, Qt::Key_End);
     EXPECT_EQ(deslizador->value(), 100);
     EXPECT_EQ(ventana.llamadas, 4);
+}
+
+// Qt's own texts speak Spanish in every locale, and the numbers keep the
+// user's separators (SeparadoresSiguenAlLocaleDelUsuario).
+TEST(Aplicacion, TextosDeQtEnEspanol)
+{
+    QMessageBox caja(QMessageBox::Information, QStringLiteral("Atencion"), QStringLiteral("texto"), QMessageBox::Ok);
+    EXPECT_EQ(caja.button(QMessageBox::Ok)->text().remove(u'&'), QStringLiteral("Aceptar"));
+
+    QLineEdit entrada;
+    const std::unique_ptr<QMenu> menu(entrada.createStandardContextMenu());
+    QStringList acciones;
+    for (const QAction* accion : menu->actions())
+        acciones << accion->text().remove(u'&').section(u'\t', 0, 0);
+    for (const char* texto : {"Copiar", "Pegar", "Seleccionar todo"})
+        EXPECT_TRUE(acciones.contains(QString::fromLatin1(texto))) << texto << acciones.join(u',').toStdString();
+}
+
+// Docks and task bars match the window to its menu entry by this name.
+TEST(Aplicacion, NombreDeLaEntradaDeMenu)
+{
+    ventana::preparar_aplicacion(*qApp, QStringLiteral("velorna"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.calculadorasrf.velorna"));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(CARPETA_DE_DISTRIBUCION "/") + QGuiApplication::desktopFileName() +
+                              QStringLiteral(".desktop")));
 }
 
 TEST(Ventana, ImagenesComunesCompiladasEnElPrograma)

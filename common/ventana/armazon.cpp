@@ -1,59 +1,40 @@
 #include "armazon.h"
 
+#include "caja_de_lectura.h"
 #include "controles.h"
 #include "estilo.h"
 #include "medidas.h"
 #include "plataforma/servicios.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScreen>
 #include <QSvgWidget>
 #include <QToolButton>
 
 namespace ventana {
 
-void preparar_ventana(QWidget* ventana, const QString& nombre, const QString& titulo, QSize cliente)
+QSvgWidget* crear_logo(QWidget* padre, const QString& nombre, int izquierda)
 {
-    ventana->setObjectName(nombre);
-    ventana->setWindowTitle(titulo);
-    ventana->setWindowIcon(QIcon(QStringLiteral(":/imagenes/osciloscopio.svg")));
-    ventana->setFont(fuente(8.25));
-    fondo_blanco(ventana);
-    ventana->setFixedSize(cliente);
-    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
-        QRect lugar({}, cliente);
-        lugar.moveCenter(pantalla->availableGeometry().center());
-        ventana->move(lugar.topLeft());
-    }
-}
-
-QSvgWidget* crear_logo(QWidget* ventana, const QString& nombre, int izquierda)
-{
-    QSvgWidget* logo = crear_imagen(ventana, nombre, QStringLiteral(":/imagenes/logo.svg"),
+    QSvgWidget* logo = crear_imagen(padre, nombre, QStringLiteral(":/imagenes/logo.svg"),
                                     QRect(en_pixeles(izquierda, 120), QSize(329, 96)));
     logo->setAccessibleName(QStringLiteral("Logotipo de Calculadoras RF"));
     return logo;
 }
 
-QGroupBox* crear_banner(QWidget* ventana, QPoint lugar, const QString& nombre_superior,
-                        const QString& nombre_inferior)
+QGroupBox* crear_banner(QWidget* padre, QPoint lugar, const QString& nombre_superior, const QString& nombre_inferior)
 {
-    auto* banner = new QGroupBox(ventana);
+    auto* banner = new QGroupBox(padre);
     banner->setObjectName(QStringLiteral("Frame4"));
     banner->setAutoFillBackground(true);
-    banner->setPalette(QGuiApplication::palette());
+    colores_de_la_plataforma(banner);
     banner->setGeometry(QRect(lugar, QSize(px(3375), px(1455))));
 
-    const QColor texto = QGuiApplication::palette().color(QPalette::WindowText);
     QLabel* superior = crear_etiqueta(banner, nombre_superior, QStringLiteral("calculadoras-rf.org"),
-                                      en_pixeles(120, 240, 3135, 375), fuente(13.5), texto);
+                                      en_pixeles(120, 240, 3135, 375), fuente(13.5));
     QLabel* inferior = crear_etiqueta(banner, nombre_inferior, QStringLiteral("Cálculo para electrónica de RF"),
-                                      en_pixeles(120, 720, 3135, 495), fuente(8.25), texto);
+                                      en_pixeles(120, 720, 3135, 495), fuente(8.25));
     superior->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     inferior->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return banner;
@@ -78,10 +59,10 @@ protected:
 
 } // namespace
 
-QToolButton* crear_boton_con_imagen(QWidget* ventana, const QString& nombre, const QString& texto,
+QToolButton* crear_boton_con_imagen(QWidget* padre, const QString& nombre, const QString& texto,
                                     const QString& recurso, QRect lugar)
 {
-    auto* boton = new BotonConImagen(ventana);
+    auto* boton = new BotonConImagen(padre);
     boton->setObjectName(nombre);
     boton->setText(texto);
     boton->setIcon(QIcon(recurso));
@@ -93,12 +74,12 @@ QToolButton* crear_boton_con_imagen(QWidget* ventana, const QString& nombre, con
     return boton;
 }
 
-QToolButton* crear_boton_salir(QWidget* ventana, QRect lugar)
+QToolButton* crear_boton_salir(QWidget* padre, QRect lugar)
 {
-    QToolButton* boton = crear_boton_con_imagen(ventana, QStringLiteral("btn_salir"), QStringLiteral("Salir"),
+    QToolButton* boton = crear_boton_con_imagen(padre, QStringLiteral("btn_salir"), QStringLiteral("Salir"),
                                                 QStringLiteral(":/imagenes/puerta.svg"), lugar);
     boton->setAccessibleDescription(QStringLiteral("Cierra la calculadora"));
-    QObject::connect(boton, &QToolButton::clicked, ventana, [ventana] { plataforma::descargar(ventana); });
+    QObject::connect(boton, &QToolButton::clicked, boton, [boton] { plataforma::descargar(boton->window()); });
     return boton;
 }
 
@@ -108,21 +89,18 @@ void ordenar_tabulacion(const QList<QWidget*>& orden)
         QWidget::setTabOrder(orden[i - 1], orden[i]);
 }
 
-QLineEdit* crear_caja_bloqueada(QWidget* padre, const QString& nombre, QRect lugar, double puntos)
+CajaDeLectura* crear_caja_bloqueada(QWidget* padre, const QString& nombre, QRect lugar, double puntos)
 {
-    auto* caja = new QLineEdit(padre);
+    auto* caja = new CajaDeLectura(padre, puntos);
     caja->setObjectName(nombre);
-    caja->setReadOnly(true);
-    caja->setFont(fuente(puntos, true));
-    color_de_texto(caja, colores::rojo);
     caja->setGeometry(lugar);
     return caja;
 }
 
-MarcoResultado crear_marco_resultado(QWidget* ventana, const DisenoResultado& diseno)
+MarcoResultado crear_marco_resultado(QWidget* padre, const DisenoResultado& diseno)
 {
     MarcoResultado r{};
-    r.marco = crear_marco(ventana, QStringLiteral("Frame3"), QStringLiteral("Resultado"), diseno.marco,
+    r.marco = crear_marco(padre, QStringLiteral("Frame3"), QStringLiteral("Resultado"), diseno.marco,
                           fuente(diseno.puntos_titulo, true), colores::verde);
     r.lbl_result = crear_etiqueta(r.marco, QStringLiteral("lbl_result"), {}, diseno.nombre, fuente(12, true),
                                   colores::rojo);

@@ -1,16 +1,14 @@
 #include "controles.h"
 
+#include "decoracion.h"
 #include "estilo.h"
+#include "lista_de_unidades.h"
 #include "medidas.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QFontMetrics>
-#include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSvgWidget>
@@ -18,13 +16,14 @@
 namespace ventana {
 
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
-                       const QFont& fuente, const QColor& color)
+                       const QFont& fuente, const std::optional<QColor>& color)
 {
     auto* etiqueta = new QLabel(texto, padre);
     etiqueta->setObjectName(nombre);
     etiqueta->setFont(fuente);
     etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    color_de_texto(etiqueta, color);
+    if (color)
+        color_de_texto(etiqueta, *color);
     const QFontMetrics medidas(fuente);
     const bool varias_lineas = lugar.height() >= 2 * medidas.height();
     etiqueta->setWordWrap(varias_lineas);
@@ -35,6 +34,25 @@ QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& tex
     lugar.setHeight(std::max(lugar.height(), ocupado.height()));
     etiqueta->setGeometry(lugar);
     return etiqueta;
+}
+
+void colocar_con_espacios(QLabel* etiqueta, qsizetype indice, qreal x)
+{
+    const QString antes = etiqueta->text().left(indice);
+    QFont f = etiqueta->font();
+    const auto avance = [&](qreal espacio) {
+        f.setWordSpacing(espacio);
+        return QFontMetricsF(f).horizontalAdvance(antes);
+    };
+    // The text shaper decides where the spacing applies (once per run of
+    // blanks): measure how far one pixel of it moves the character.
+    const qreal sin_espacio = avance(0);
+    const qreal por_pixel = avance(1) - sin_espacio;
+    if (por_pixel <= 0)
+        return;
+    const qreal inicio = etiqueta->x() + etiqueta->contentsRect().x() + sin_espacio;
+    f.setWordSpacing((x - inicio) / por_pixel);
+    etiqueta->setFont(f);
 }
 
 void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
@@ -50,15 +68,12 @@ void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
     }
 }
 
-QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades, QRect lugar,
-                                   const QFont& fuente)
+ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades,
+                                         QRect lugar, const QFont& fuente, const QString& nombre_accesible)
 {
-    auto* lista = new QComboBox(padre);
+    auto* lista = new ListaDeUnidades(padre, unidades);
     lista->setObjectName(nombre);
-    lista->setEditable(true);
-    lista->setCompleter(nullptr);
-    lista->setInsertPolicy(QComboBox::NoInsert);
-    lista->addItems(unidades);
+    lista->nombrar(nombre_accesible);
     lista->setFont(fuente);
     lista->setGeometry(lugar);
     return lista;
@@ -82,12 +97,11 @@ QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStr
                              int separacion)
 {
     auto* grupo = new QButtonGroup(marco);
-    const QColor texto = QGuiApplication::palette().color(QPalette::WindowText);
     for (qsizetype i = 0; i < titulos.size(); ++i) {
         auto* opcion = new QRadioButton(titulos[i], marco);
         opcion->setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(i));
         opcion->setFont(fuente(9.75, true));
-        color_de_texto(opcion, texto);
+        color_de_texto(opcion, colores::negro);
         opcion->setGeometry(primera.translated(0, static_cast<int>(i) * separacion));
         grupo->addButton(opcion, static_cast<int>(i));
     }
@@ -107,61 +121,18 @@ QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& tit
     return marco;
 }
 
-namespace {
-
-// A straight line between two points of its container, drawn with a pen of
-// the given width; it covers only its bounding box.
-class Linea : public QWidget {
-public:
-    Linea(QWidget* padre, QPoint desde, QPoint hasta, const QColor& color, int grosor)
-        : QWidget(padre)
-        , color_(color)
-        , grosor_(grosor)
-    {
-        const int margen = (grosor + 1) / 2;
-        const QRect caja = QRect(desde, hasta).normalized().adjusted(-margen, -margen, margen, margen);
-        setGeometry(caja);
-        desde_ = desde - caja.topLeft();
-        hasta_ = hasta - caja.topLeft();
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*evento*/) override
-    {
-        QPainter pintor(this);
-        pintor.setRenderHint(QPainter::Antialiasing, desde_.x() != hasta_.x() && desde_.y() != hasta_.y());
-        pintor.setPen(QPen(color_, grosor_, Qt::SolidLine, Qt::FlatCap));
-        pintor.drawLine(desde_, hasta_);
-    }
-
-private:
-    QColor color_;
-    int grosor_;
-    QPoint desde_;
-    QPoint hasta_;
-};
-
-} // namespace
-
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
                      int grosor)
 {
-    auto* linea = new Linea(padre, desde, hasta, color, grosor);
+    QWidget* linea = Decoracion::linea(padre, desde, hasta, color, grosor);
     linea->setObjectName(nombre);
     return linea;
 }
 
-QFrame* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar)
+QWidget* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar)
 {
-    auto* rectangulo = new QFrame(padre);
+    QWidget* rectangulo = Decoracion::contorno(padre, lugar);
     rectangulo->setObjectName(nombre);
-    rectangulo->setFrameStyle(QFrame::Box | QFrame::Plain);
-    rectangulo->setLineWidth(1);
-    QPalette paleta = rectangulo->palette();
-    paleta.setColor(QPalette::WindowText, colores::negro);
-    rectangulo->setPalette(paleta);
-    rectangulo->setGeometry(lugar);
     return rectangulo;
 }
 

@@ -12,11 +12,10 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <optional>
 
 class QButtonGroup;
-class QComboBox;
 class QSlider;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QSvgWidget;
@@ -24,11 +23,20 @@ class QWidget;
 
 namespace ventana {
 
-// A transparent label with its text at the top left. A box of two lines or
+class ListaDeUnidades;
+
+// A transparent label with its text at the top left, in the given colour on
+// the white of the window, or without one in its container's colours. A box of two lines or
 // more wraps its text at word boundaries; a box lower than one line grows to
 // the font's height, so no text is cut off at the bottom.
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
-                       const QFont& fuente, const QColor& color);
+                       const QFont& fuente, const std::optional<QColor>& color = std::nullopt);
+
+// Widens or narrows the blanks of a label (its font's word spacing) so that
+// the character at `indice` starts at `x` in the label's container: a
+// formula's glyphs then keep their places beside the lines drawn for them,
+// whatever the metrics of the font that stands in for the design's.
+void colocar_con_espacios(QLabel* etiqueta, qsizetype indice, qreal x);
 
 // How a label of a design table looks beyond its font size and colour.
 enum Aspecto : unsigned {
@@ -64,28 +72,27 @@ QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
                        const QFont& fuente, const QColor& color);
 
-// An editable unit list showing its first item. Typing neither completes
-// nor adds items: what the user types is exactly the list's text.
-QComboBox* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades, QRect lugar,
-                                   const QFont& fuente);
+// An editable unit list (see ListaDeUnidades), named for screen readers.
+ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades,
+                                         QRect lugar, const QFont& fuente, const QString& nombre_accesible);
 
 // A vertical slider without tick marks, at its minimum, with the step of the
 // arrow keys and the step of the page keys and of a click on the track.
 QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
                           int paso_grande);
 
-// Option buttons of one group, 9.75 bold in the default text colour, one
+// Option buttons of one group, 9.75 bold in black on white, one
 // under the other from the first place down by the given spacing, named
 // "NOMBRE(i)" and with ids i; the first is selected.
 QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
                              int separacion);
 
-// A straight line of the given thickness in pixels.
+// A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
                     int grosor);
 
-// A rectangle outline one pixel wide, transparent inside.
-QFrame* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar);
+// A rectangle outline one pixel wide, transparent inside (a Decoracion).
+QWidget* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar);
 
 // A picture drawn from an SVG resource at exactly the given size.
 QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar);

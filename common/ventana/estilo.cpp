@@ -1,6 +1,7 @@
 #include "estilo.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -37,6 +38,25 @@ void color_de_texto(QWidget* control, const QColor& color)
     paleta.setColor(QPalette::WindowText, color);
     paleta.setColor(QPalette::Text, color);
     paleta.setColor(QPalette::ButtonText, color);
+    paleta.setColor(QPalette::Base, colores::blanco);
+    paleta.setColor(QPalette::Window, colores::blanco);
+    control->setPalette(paleta);
+}
+
+void colores_de_la_plataforma(QWidget* control)
+{
+    // A palette copied as a whole resolves against the parent's, so each
+    // role is set one by one.
+    const QPalette plataforma = QGuiApplication::palette();
+    QPalette paleta;
+    for (int grupo = 0; grupo < QPalette::NColorGroups; ++grupo) {
+        for (int papel = 0; papel < QPalette::NColorRoles; ++papel) {
+            const auto g = static_cast<QPalette::ColorGroup>(grupo);
+            const auto r = static_cast<QPalette::ColorRole>(papel);
+            if (r != QPalette::NoRole)
+                paleta.setColor(g, r, plataforma.color(g, r));
+        }
+    }
     control->setPalette(paleta);
 }
 

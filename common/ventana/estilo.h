@@ -26,9 +26,17 @@ inline constexpr auto familia_sustituta = "Liberation Sans";
 // MS Sans Serif at 8.25, 9.75, 12, 13.5 or 18 points, regular or bold.
 QFont fuente(double puntos, bool negrita = false);
 
-// Text colour of a control (labels, boxes, buttons, a frame's caption);
-// other colours stay as they are.
+// Text colour of a control (labels, boxes, buttons, a frame's caption) that
+// the design sets on white: the text takes the colour and the control's
+// backgrounds (a box's inside, a painted label) white, so that no theme can
+// put a light text on the white window or a red one in a dark box.
 void color_de_texto(QWidget* control, const QColor& color);
+
+// Every colour of the platform's palette, set on the control itself: a
+// control that the design leaves in the platform's colours (the banner)
+// then keeps its text and its background together instead of taking the
+// white of the window around it.
+void colores_de_la_plataforma(QWidget* control);
 
 // A control drawn with a white background of its own.
 void fondo_blanco(QWidget* control);

@@ -1,6 +1,8 @@
 #include "soporte/prueba_gui.h"
 #include "ventana_filtros.h"
 
+#include "ventana/decoracion.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -219,6 +221,18 @@ TEST_F(VentanaFiltrosTest, TecladoYLectoresDePantalla)
     for (const char* imagen : {"Image8", "bajo", "alto", "banda"})
         EXPECT_FALSE(control<QWidget>(ventana, QString::fromLatin1(imagen))->accessibleName().isEmpty()) << imagen;
 }
+
+// The blank inside "Vo = Vi ( 1+ ... )" holds the fraction Rf / Ra: "1+"
+// ends before its bar and ")" starts after it.
+TEST_F(VentanaFiltrosTest, LaGananciaRodeaLaFraccion)
+{
+    const auto* formula = control<QLabel>(ventana, QStringLiteral("Label6"));
+    const QLine barra = *control<ventana::Decoracion>(ventana, QStringLiteral("Line1"))->linea_en_el_contenedor();
+    EXPECT_LE(prueba::extension_del_texto(formula, QStringLiteral("1+")).second, barra.x1());
+    EXPECT_GE(prueba::extension_del_texto(formula, QStringLiteral(")")).first, barra.x2());
+}
+
+TEST(VentanaFiltros, TemaOscuro) { prueba::comprobar_tema_oscuro<VentanaFiltros>(); }
 
 TEST_F(VentanaFiltrosTest, SalirCierraLaVentana)
 {

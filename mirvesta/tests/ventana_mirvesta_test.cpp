@@ -1,6 +1,7 @@
 #include "soporte/prueba_gui.h"
 #include "ventana_mirvesta.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
@@ -97,6 +98,20 @@ TEST_F(VentanaMirvestaTest, TecladoYLectoresDePantalla)
               QStringLiteral("0.0069"));
     EXPECT_FALSE(control<QWidget>(ventana, QStringLiteral("Image1"))->accessibleName().isEmpty());
 }
+
+// Each exponent stands right after the letter it raises.
+TEST_F(VentanaMirvestaTest, ExponentesTrasSuLetra)
+{
+    const auto* numerador = control<QLabel>(ventana, QStringLiteral("Label2"));
+    for (const auto& [letra, exponente] : {std::pair{"R", "Label8"}, std::pair{"n", "Label9"}}) {
+        const qreal x = control<QLabel>(ventana, QString::fromLatin1(exponente))->x();
+        const qreal fin = prueba::extension_del_texto(numerador, QString::fromLatin1(letra)).second;
+        EXPECT_LE(fin, x) << letra;
+        EXPECT_GE(fin, x - 8) << letra;
+    }
+}
+
+TEST(VentanaMirvesta, TemaOscuro) { prueba::comprobar_tema_oscuro<VentanaMirvesta>(); }
 
 TEST_F(VentanaMirvestaTest, SalirCierraLaVentana)
 {

@@ -1,6 +1,8 @@
 #include "soporte/prueba_gui.h"
 #include "ventana_velorna.h"
 
+#include "ventana/decoracion.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -216,6 +218,67 @@ TEST_F(VentanaVelornaTest, TecladoYLectoresDePantalla)
     EXPECT_EQ(entrada("txt_result")->accessibleName(), QStringLiteral("Capacitancia en \u00b5F"));
     EXPECT_FALSE(control<QWidget>(ventana, QStringLiteral("Image1"))->accessibleName().isEmpty());
 }
+
+// Enter in an entry computes as "Calcular" does; after a refusal the focus is
+// still in the entry. Escape closes nothing; Enter on "Salir" exits.
+TEST_F(VentanaVelornaTest, EnterCalculaDesdeLasEntradas)
+{
+    escribir("txt_capa", QStringLiteral("1"));
+    escribir("txt_indu", QStringLiteral("1"));
+    EXPECT_TRUE(prueba::avisos_durante([this] { QTest::keyClick(entrada("txt_indu"), Qt::Key_Return); }).empty());
+    EXPECT_EQ(resultado(), en_locale(QStringLiteral("159.155")));
+
+    escribir("txt_capa", QString());
+    const auto avisos = prueba::avisos_durante([this] { QTest::keyClick(entrada("txt_capa"), Qt::Key_Enter); });
+    ASSERT_EQ(avisos.size(), 1u);
+    EXPECT_EQ(avisos[0].texto, aviso_de_cero);
+    EXPECT_EQ(ventana.focusWidget(), entrada("txt_capa"));
+
+    QTest::keyClick(entrada("txt_capa"), Qt::Key_Escape);
+    EXPECT_TRUE(ventana.isVisible());
+    QTest::keyClick(control<QToolButton>(ventana, QStringLiteral("btn_salir")), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !ventana.isVisible(); }, 1000));
+}
+
+// A result too wide for its box at the design's size is shown whole in a
+// font just small enough; the next one that fits is at the design's size.
+TEST_F(VentanaVelornaTest, ResultadoLargoSeVeEntero)
+{
+    auto* caja = entrada("txt_result");
+    const double puntos_de_diseno = caja->font().pointSizeF();
+    elegir_parametro(2);
+    escribir("txt_capa", QStringLiteral("1"));
+    escribir("txt_frec", QStringLiteral("1"));
+    elegir_unidad("cmb_capa", 2);
+    elegir_unidad("cmb_frec", 0);
+    calcular();
+    ASSERT_EQ(resultado(), en_locale(QStringLiteral("2.53302959120324E+16")));
+    EXPECT_LT(caja->font().pointSizeF(), puntos_de_diseno);
+    EXPECT_TRUE(prueba::muestra_todo_el_texto(caja));
+    QFont mayor = caja->font();
+    mayor.setPointSizeF(mayor.pointSizeF() + 0.25);
+    caja->setFont(mayor);
+    EXPECT_FALSE(prueba::muestra_todo_el_texto(caja)) << "the font shrank more than it had to";
+
+    escribir("txt_frec", QStringLiteral("1000"));
+    elegir_unidad("cmb_frec", 2);
+    calcular();
+    EXPECT_EQ(resultado(), en_locale(QStringLiteral("0.02533")));
+    EXPECT_EQ(caja->font().pointSizeF(), puntos_de_diseno);
+}
+
+// "CL" stands under the radical's bar, right of its rising stroke (a
+// fraction of a pixel is the word spacing's own precision).
+TEST_F(VentanaVelornaTest, RaizCubreCL)
+{
+    const auto* formula = control<QLabel>(ventana, QStringLiteral("Label1"));
+    const QLine barra = *control<ventana::Decoracion>(ventana, QStringLiteral("Line3"))->linea_en_el_contenedor();
+    const auto [izquierda, derecha] = prueba::extension_del_texto(formula, QStringLiteral("CL"));
+    EXPECT_GE(izquierda, barra.x1() - 0.1);
+    EXPECT_LE(derecha, barra.x2() + 0.1);
+}
+
+TEST(VentanaVelorna, TemaOscuro) { prueba::comprobar_tema_oscuro<VentanaVelorna>(); }
 
 TEST_F(VentanaVelornaTest, SalirCierraLaVentana)
 {

@@ -1,18 +1,25 @@
 #include "prueba_gui.h"
 
+#include "ventana/aplicacion.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
+#include <QStyleOption>
 #include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 #include <QLocale>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace prueba {
 namespace {
@@ -116,6 +123,119 @@ QString copiar_con_teclado(QLineEdit* caja)
     return QGuiApplication::clipboard()->text();
 }
 
+std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QString& pieza)
+{
+    const QFontMetricsF medidas(etiqueta->font());
+    const QString texto = etiqueta->text();
+    const qreal origen = etiqueta->x() + etiqueta->contentsRect().x();
+    const qreal izquierda = origen + medidas.horizontalAdvance(texto.left(texto.lastIndexOf(pieza)));
+    return {izquierda, izquierda + medidas.horizontalAdvance(pieza)};
+}
+
+namespace {
+
+// The first and last columns of the image that hold the text's colour.
+std::pair<int, int> columnas_con_tinta(const QImage& imagen, const QColor& tinta)
+{
+    int primera = imagen.width();
+    int ultima = -1;
+    for (int y = 0; y < imagen.height(); ++y) {
+        for (int x = 0; x < imagen.width(); ++x) {
+            const QColor c = imagen.pixelColor(x, y);
+            if (qAbs(c.red() - tinta.red()) + qAbs(c.green() - tinta.green()) + qAbs(c.blue() - tinta.blue()) < 60) {
+                primera = std::min(primera, x);
+                ultima = std::max(ultima, x);
+            }
+        }
+    }
+    return {primera, ultima};
+}
+
+} // namespace
+
+bool muestra_todo_el_texto(QLineEdit* caja)
+{
+    // The same text in a box wide enough for it starts where an unscrolled
+    // text starts.
+    QLineEdit ancha;
+    ancha.setFont(caja->font());
+    ancha.setPalette(caja->palette());
+    ancha.setFrame(caja->hasFrame());
+    ancha.resize(4 * caja->width(), caja->height());
+    ancha.setText(caja->text());
+    const QColor tinta = caja->palette().color(QPalette::Text);
+    const auto [desde, hasta] = columnas_con_tinta(caja->grab().toImage(), tinta);
+    const auto [desde_sin_cortar, hasta_sin_cortar] = columnas_con_tinta(ancha.grab().toImage(), tinta);
+    return desde == desde_sin_cortar && hasta == hasta_sin_cortar && hasta < caja->width() - 2;
+}
+
+namespace {
+
+double luminancia(const QColor& color)
+{
+    const auto canal = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * canal(color.redF()) + 0.7152 * canal(color.greenF()) + 0.0722 * canal(color.blueF());
+}
+
+double contraste(const QColor& texto, const QColor& fondo)
+{
+    const double a = luminancia(texto) + 0.05;
+    const double b = luminancia(fondo) + 0.05;
+    return std::max(a, b) / std::min(a, b);
+}
+
+// What a widget's text is drawn on: the nearest of itself and its containers
+// that paints its background.
+QColor fondo_de(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->parentWidget())
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
+    return {};
+}
+
+} // namespace
+
+std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana)
+{
+    std::map<QString, double> contrastes;
+    for (const QWidget* w : ventana.findChildren<QWidget*>()) {
+        const QString clave = w->parentWidget()->objectName() + u'/' + w->objectName();
+        const QPalette& p = w->palette();
+        if (qobject_cast<const QLineEdit*>(w)) {
+            contrastes[clave] = contraste(p.color(QPalette::Text), p.color(QPalette::Base));
+        } else if (const auto* etiqueta = qobject_cast<const QLabel*>(w); etiqueta && !etiqueta->text().isEmpty()) {
+            contrastes[clave] = contraste(p.color(w->foregroundRole()), fondo_de(w));
+        } else if (qobject_cast<const QToolButton*>(w)) {
+            contrastes[clave] = contraste(p.color(QPalette::ButtonText), p.color(QPalette::Button));
+        } else if (qobject_cast<const QAbstractButton*>(w)) {
+            contrastes[clave] = contraste(p.color(QPalette::WindowText), fondo_de(w));
+        } else if (const auto* marco = qobject_cast<const QGroupBox*>(w); marco && !marco->title().isEmpty()) {
+            QStyleOptionGroupBox opcion;
+            opcion.initFrom(marco);
+            const QColor titulo = QColor::fromRgba(static_cast<QRgb>(
+                marco->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &opcion, marco)));
+            contrastes[clave] = contraste(titulo, fondo_de(w));
+        }
+    }
+    return contrastes;
+}
+
+QPalette paleta_oscura()
+{
+    QPalette p;
+    for (const auto papel : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase,
+                             QPalette::ToolTipBase, QPalette::Dark, QPalette::Shadow})
+        p.setColor(papel, Qt::black);
+    for (const auto papel : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
+                             QPalette::ToolTipText, QPalette::HighlightedText, QPalette::Light})
+        p.setColor(papel, Qt::white);
+    p.setColor(QPalette::Mid, Qt::darkGray);
+    p.setColor(QPalette::Midlight, Qt::gray);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return p;
+}
+
 QChar separador_decimal() { return QLocale::system().decimalPoint().front(); }
 
 QString en_locale(QString texto) { return texto.replace(QLatin1Char('.'), separador_decimal()); }
@@ -128,6 +248,7 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
+    ventana::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
     QApplication::setQuitOnLastWindowClosed(false); // each test opens and closes its own window
     QTimer vigilante;
     QObject::connect(&vigilante, &QTimer::timeout, &aplicacion, prueba::cerrar_avisos_abiertos);

@@ -2,20 +2,25 @@
 
 // Support for the tests that drive a real calculator window offscreen.
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QSlider;
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
-
+#include <map>
+#include <memory>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 inline void PrintTo(const QString& texto, std::ostream* os) { *os << '"' << texto.toStdString() << '"'; }
 
@@ -62,6 +67,35 @@ QStringList recorrer_con_tabulador(QWidget& ventana);
 // Selects the whole text of a locked box with the keyboard and copies it;
 // returns what the clipboard then holds.
 QString copiar_con_teclado(QLineEdit* caja);
+
+// Where a piece of a label's text stands, left and right edge, in the
+// coordinates of the label's container.
+std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QString& pieza);
+
+// Whether the box shows its whole text: nothing scrolled out at either end.
+bool muestra_todo_el_texto(QLineEdit* caja);
+
+// The contrast of each text of the window with what stands behind it, by
+// "container/objectName" (WCAG contrast ratio, 1 to 21).
+std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana);
+
+// A palette of white text on black, as a dark colour scheme sets it.
+QPalette paleta_oscura();
+
+// Builds the window under the default palette and under a dark one, and
+// fails for every text whose contrast is lower under the dark palette.
+template <typename Ventana>
+void comprobar_tema_oscuro()
+{
+    const auto claros = contrastes_de_los_textos(*std::make_unique<Ventana>());
+    const QPalette antes = QApplication::palette();
+    QApplication::setPalette(paleta_oscura());
+    const auto oscuros = contrastes_de_los_textos(*std::make_unique<Ventana>());
+    QApplication::setPalette(antes);
+    ASSERT_EQ(claros.size(), oscuros.size());
+    for (const auto& [texto, contraste] : claros)
+        EXPECT_GE(oscuros.at(texto), contraste - 0.01) << texto.toStdString();
+}
 
 // The user's decimal separator, as the running locale gives it.
 QChar separador_decimal();

@@ -1,0 +1,57 @@
+#include "caja_de_lectura.h"
+
+#include "estilo.h"
+
+#include <QFontMetricsF>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace ventana {
+namespace {
+
+// QLineEdit keeps this many pixels free on each side of its text.
+constexpr int margen_del_texto = 2;
+// How finely the font shrinks, in points.
+constexpr double paso_de_fuente = 0.25;
+constexpr double fuente_minima = 4.0;
+
+} // namespace
+
+CajaDeLectura::CajaDeLectura(QWidget* padre, double puntos)
+    : QLineEdit(padre)
+    , fuente_de_diseno_(fuente(puntos, true))
+{
+    setReadOnly(true);
+    setFont(fuente_de_diseno_);
+    color_de_texto(this, colores::rojo);
+    connect(this, &QLineEdit::textChanged, this, &CajaDeLectura::ajustar_fuente);
+}
+
+void CajaDeLectura::resizeEvent(QResizeEvent* evento)
+{
+    QLineEdit::resizeEvent(evento);
+    ajustar_fuente();
+}
+
+// QLineEdit shows a text from its first character when its width, rounded,
+// plus one pixel for the cursor fits between the margins of its contents.
+bool CajaDeLectura::cabe_con(const QFont& fuente) const
+{
+    QStyleOptionFrame opcion;
+    initStyleOption(&opcion);
+    const QRect contenido =
+        style()->subElementRect(QStyle::SE_LineEditContents, &opcion, this).marginsRemoved(textMargins());
+    const int ancho = contenido.width() - 2 * margen_del_texto;
+    return qRound(QFontMetricsF(fuente).horizontalAdvance(text())) + 1 <= ancho;
+}
+
+void CajaDeLectura::ajustar_fuente()
+{
+    QFont elegida = fuente_de_diseno_;
+    while (!cabe_con(elegida) && elegida.pointSizeF() - paso_de_fuente >= fuente_minima)
+        elegida.setPointSizeF(elegida.pointSizeF() - paso_de_fuente);
+    if (elegida != font())
+        setFont(elegida);
+}
+
+} // namespace ventana

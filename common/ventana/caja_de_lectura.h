@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+
+namespace ventana {
+
+// A locked box that the program writes and the user can select and copy
+// from, never edit: a read-out or a result, in red bold on white. It always
+// shows its whole text: a text too wide for the box at the design's size is
+// shown in a font just small enough, and the next text that fits is shown at
+// the design's size again.
+class CajaDeLectura : public QLineEdit {
+public:
+    CajaDeLectura(QWidget* padre, double puntos);
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void ajustar_fuente();
+    bool cabe_con(const QFont& fuente) const;
+
+    QFont fuente_de_diseno_;
+};
+
+} // namespace ventana
