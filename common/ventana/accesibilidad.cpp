@@ -41,6 +41,15 @@ public:
         return QAccessibleWidget::text(texto);
     }
 
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State estado = QAccessibleWidget::state();
+        estado.editable = true;
+        estado.expandable = true;
+        estado.expanded = lista()->view()->isVisible();
+        return estado;
+    }
+
     [[nodiscard]] int childCount() const override { return 2; }
 
     [[nodiscard]] QAccessibleInterface* child(int indice) const override
@@ -81,7 +90,7 @@ public:
     }
 
 private:
-    [[nodiscard]] QComboBox* lista() const { return static_cast<QComboBox*>(widget()); }
+    [[nodiscard]] QComboBox* lista() const { return qobject_cast<QComboBox*>(widget()); }
 };
 
 QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)

@@ -19,7 +19,7 @@ protected:
 
 private:
     void ajustar_fuente();
-    bool cabe_con(const QFont& fuente) const;
+    [[nodiscard]] bool cabe_con(const QFont& fuente) const;
 
     QFont fuente_de_diseno_;
 };
