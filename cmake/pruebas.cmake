@@ -1,9 +1,15 @@
+# qt6ct's "darker" colour scheme, for the GUI tests of the dark theme.
+set(TEMA_OSCURO ${CMAKE_BINARY_DIR}/tema_oscuro)
+file(WRITE ${TEMA_OSCURO}/qt6ct/qt6ct.conf
+    "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n")
+
 # One place that registers every test program with ctest.
 #
 #   agregar_prueba(NAME n SOURCES ... LIBRARIES ... [GUI])
 #
 # A GUI test runs on the offscreen platform, once with a "." locale and once
-# with a "," locale, each registered under its own name.
+# with a "," locale, each registered under its own name; its tests named
+# TemaOscuro run instead under qt6ct's dark colour scheme.
 function(agregar_prueba)
     if(NOT BUILD_TESTING)
         return()
@@ -14,54 +20,59 @@ function(agregar_prueba)
     target_include_directories(${P_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/common/tests)
     if(P_GUI)
         target_link_libraries(${P_NAME} PRIVATE Qt6::Test prueba_gui)
+        # Each run's environment goes as NAME=value arguments, which the test
+        # program sets before Qt starts (see prueba_gui.cpp).
         foreach(locale IN ITEMS en_US es_ES)
             gtest_discover_tests(${P_NAME}
                 TEST_SUFFIX ".${locale}"
+                TEST_FILTER "-*TemaOscuro*"
+                EXTRA_ARGS "LC_ALL=${locale}.UTF-8"
                 DISCOVERY_MODE PRE_TEST
-                NO_PRETTY_VALUES
-                PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=${locale}.UTF-8;LANG=${locale}.UTF-8")
+                NO_PRETTY_VALUES)
         endforeach()
+        gtest_discover_tests(${P_NAME}
+            TEST_SUFFIX ".qt6ct_oscuro"
+            TEST_FILTER "*TemaOscuro*"
+            EXTRA_ARGS "QT_QPA_PLATFORMTHEME=qt6ct" "XDG_CONFIG_HOME=${TEMA_OSCURO}"
+            DISCOVERY_MODE PRE_TEST
+            NO_PRETTY_VALUES)
     else()
         target_link_libraries(${P_NAME} PRIVATE GTest::gmock_main)
         gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)
     endif()
 endfunction()
 
-set(ESCRITORIO ${PROJECT_SOURCE_DIR}/common/tests/escritorio)
+set(EN_EL_ESCRITORIO ${PROJECT_SOURCE_DIR}/common/tests/escritorio/en_el_escritorio.py)
 set(PANTALLA_VIRTUAL ${PROJECT_SOURCE_DIR}/tools/con-pantalla-virtual)
 
-# A test that starts PROGRAM (a path) on a virtual X display of its own,
-# clicks "Salir" at (X, Y) inside its window titled TITLE, and passes when the
-# program ends with status 0. Further arguments are test properties.
-function(agregar_prueba_de_salida NAME PROGRAM TITLE X Y)
+# The test NAME: the program PROGRAM, built or installed at EXECUTABLE, read
+# on a virtual X display as a screen reader and a dock do, and ended with
+# "Salir" (see en_el_escritorio.py). Further arguments are test properties.
+function(agregar_prueba_de_lector NAME PROGRAM EXECUTABLE)
     if(NOT BUILD_TESTING)
         return()
     endif()
-    add_test(NAME ${NAME} COMMAND ${PANTALLA_VIRTUAL} ${ESCRITORIO}/salir.sh ${PROGRAM} ${TITLE} ${X} ${Y})
+    add_test(NAME ${NAME}
+        COMMAND ${PANTALLA_VIRTUAL} dbus-run-session -- ${EN_EL_ESCRITORIO} lector ${EXECUTABLE}
+                ${PROJECT_SOURCE_DIR}/distribucion/org.calculadorasrf.${PROGRAM}.desktop)
     if(ARGN)
         set_tests_properties(${NAME} PROPERTIES ${ARGN})
     endif()
 endfunction()
 
-# The tests of the real program PROGRAM (a target) on virtual X displays, as
-# a user meets it on a desktop: "Salir" at (X, Y) in its window titled TITLE
-# ends it; a screen reader reads its window through the AT-SPI bus and a dock
-# matches it to its menu entry; on a 1366 x 768 screen at 150 % the window
-# with its frame fits and every control comes into view; on a 1920 x 1080
-# screen the window is its design unchanged.
-function(agregar_pruebas_de_escritorio PROGRAM TITLE X Y)
+# The tests of the real program PROGRAM (a target) on virtual X desktops: read
+# by a screen reader and ended with "Salir"; on a 1366 x 768 screen at 150 %
+# the window with its frame fits and every control comes into view; on a
+# 1920 x 1080 screen the window is its design unchanged.
+function(agregar_pruebas_de_escritorio PROGRAM)
     if(NOT BUILD_TESTING)
         return()
     endif()
     set(ejecutable $<TARGET_FILE:${PROGRAM}>)
-    agregar_prueba_de_salida(${PROGRAM}_salir_termina_el_programa ${ejecutable} ${TITLE} ${X} ${Y})
-    set(en_sesion dbus-run-session --)
-    add_test(NAME ${PROGRAM}_con_lector_de_pantalla
-        COMMAND ${PANTALLA_VIRTUAL} ${en_sesion} ${ESCRITORIO}/lector_de_pantalla.py ${ejecutable}
-                ${PROJECT_SOURCE_DIR}/distribucion/org.calculadorasrf.${PROGRAM}.desktop)
+    agregar_prueba_de_lector(${PROGRAM}_con_lector_de_pantalla ${PROGRAM} ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
-        COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5
-                ${PANTALLA_VIRTUAL} -s 1366x768 ${en_sesion} ${ESCRITORIO}/pantalla_pequena.py ${ejecutable})
+        COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768
+                dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_grande
-        COMMAND ${PANTALLA_VIRTUAL} -s 1920x1080 ${en_sesion} ${ESCRITORIO}/pantalla_pequena.py ${ejecutable} cabe)
+        COMMAND ${PANTALLA_VIRTUAL} -s 1920x1080 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable} cabe)
 endfunction()

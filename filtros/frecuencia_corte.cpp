@@ -10,7 +10,8 @@ namespace filtros {
 using namespace numerico;
 
 namespace {
-// Deliberately 6.283184, not 2 pi: the calculator's published results use it.
+// 6.283184, not 2 pi: the low-pass and high-pass results of filtros are
+// computed with this constant, and every figure it shows follows from it.
 constexpr double dos_pi_del_filtro = 6.283184;
 } // namespace
 

@@ -12,7 +12,8 @@ using namespace numerico;
 
 namespace {
 
-// 2 pi cut to ten significant digits, as the calculator has always used it.
+// 2 pi cut to ten significant digits: velorna's results are computed with
+// this value, not with the full double of 2 pi.
 constexpr double dos_pi = 6.283185307;
 
 bool es_blanco(std::u16string_view texto) { return texto.find_first_not_of(u' ') == std::u16string_view::npos; }

@@ -6,108 +6,75 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
 using namespace numerico;
 
 namespace {
 
-struct Redondeo {
-    const char* nombre;
-    double x;
-    double esperado;
-};
-
-class Redondear3 : public testing::TestWithParam<Redondeo> {};
-
-TEST_P(Redondear3, DecideElProductoDouble)
+// x * m rounded to a whole number, ties to even, then / d; the tie is
+// decided on the double product (2.0005 * 1000 = 2000.5000000000002).
+TEST(RedondearConFactor, EmpatesAParEnElProductoDouble)
 {
-    EXPECT_EQ(redondear_3(GetParam().x), GetParam().esperado);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabla, Redondear3, testing::Values(
-    Redondeo{"kilohercios", 15915.494309189537, 15915.494},
-    Redondeo{"hercios", 15.915494309189537, 15.915},
-    Redondeo{"empate_baja_a_par", 0.0125, 0.012},
-    Redondeo{"empate_sube_a_par", 0.0135, 0.014},
-    Redondeo{"medio_a_cero", 0.0005, 0},
-    Redondeo{"producto_pasa_del_medio", 2.0005, 2.001},
-    Redondeo{"llega_a_mil", 999.9996, 1000},
-    Redondeo{"empate_negativo", -0.0125, -0.012},
-    Redondeo{"empate_exacto_binario", 0.0625, 0.062}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST(RedondearConFactor, EmpatesAParEnCualquierFactor)
-{
-    EXPECT_EQ(redondear_con_factor(2.5, 1, 1), 2);
-    EXPECT_EQ(redondear_con_factor(3.5, 1, 1), 4);
-    EXPECT_EQ(redondear_con_factor(-2.5, 1, 1), -2);
-    EXPECT_EQ(redondear_con_factor(12.5, 10, 10), 12.5);
-    EXPECT_EQ(redondear_con_factor(0.125, 100, 100), 0.12);
-    EXPECT_EQ(redondear_con_factor(62.5, 1, 1), 62);
-}
-
-TEST(RedondearConFactor, ProductoDesbordadoEsFallo)
-{
+    const struct {
+        double x, m, d, esperado;
+    } casos[] = {{15.915494309189537, 1000, 1000, 15.915}, {0.0125, 1000, 1000, 0.012}, {0.0135, 1000, 1000, 0.014},
+                 {0.0005, 1000, 1000, 0},    {2.0005, 1000, 1000, 2.001},   {999.9996, 1000, 1000, 1000},
+                 {-0.0125, 1000, 1000, -0.012}, {-2.0006, 1000, 1000, -2.001}, {62.5, 1, 1, 62},
+                 {0.125, 100, 100, 0.12}};
+    for (const auto& c : casos) {
+        EXPECT_EQ(redondear_con_factor(c.x, c.m, c.d), c.esperado) << c.x;
+        EXPECT_TRUE(c.m != 1000 || redondear_3(c.x) == c.esperado) << c.x;
+    }
     EXPECT_THROW(redondear_3(1e306), fallo_aritmetico);
-    EXPECT_THROW(redondear_con_factor(1, 1, 0), fallo_aritmetico);
 }
 
-struct Escala {
-    double hercios;
-    double divisor;
-    std::u16string_view unidad;
-};
-
-class EscalaFrecuencia_ : public testing::TestWithParam<Escala> {};
-
-TEST_P(EscalaFrecuencia_, UmbralesExactos)
+TEST(EscalaFrecuencia, UmbralesExactos)
 {
-    const EscalaFrecuencia e = escala_frecuencia(GetParam().hercios);
-    EXPECT_EQ(e.divisor, GetParam().divisor);
-    EXPECT_EQ(e.unidad, GetParam().unidad);
+    const std::pair<double, std::u16string_view> casos[] = {
+        {999.999, u"Hz"}, {1000, u"KHz"}, {999999.999, u"KHz"}, {1000000, u"MHz"}, {2e12, u"MHz"}};
+    for (const auto& [hercios, unidad] : casos) {
+        const EscalaFrecuencia e = escala_frecuencia(hercios);
+        EXPECT_EQ(e.unidad, unidad) << hercios;
+        EXPECT_EQ(e.divisor, unidad == u"Hz" ? 1 : unidad == u"KHz" ? 1000 : 1000000) << hercios;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabla, EscalaFrecuencia_, testing::Values(
-    Escala{0, 1, u"Hz"},
-    Escala{999.999, 1, u"Hz"},
-    Escala{1000, 1000, u"KHz"},
-    Escala{999999.999, 1000, u"KHz"},
-    Escala{1000000, 1000000, u"MHz"},
-    Escala{2e12, 1000000, u"MHz"}),
-    [](const auto& info) { return "frecuencia_" + std::to_string(info.index); });
-
-TEST(AritmeticaComprobada, CadaPasoFallaAlMomento)
+// Each failing step names its own cause; underflow is no failure.
+TEST(AritmeticaComprobada, CadaPasoFallaConSuCausa)
 {
+    using enum fallo_aritmetico::causa;
     constexpr double maximo = std::numeric_limits<double>::max();
-    EXPECT_THROW(dividir(1, 0), fallo_aritmetico);
-    EXPECT_THROW(dividir(0, 0), fallo_aritmetico);
-    EXPECT_THROW(dividir(1, 1e-310), fallo_aritmetico);
-    EXPECT_THROW(multiplicar(maximo, 2), fallo_aritmetico);
-    EXPECT_THROW(sumar(maximo, maximo), fallo_aritmetico);
-    EXPECT_THROW(restar(-maximo, maximo), fallo_aritmetico);
-}
-
-TEST(AritmeticaComprobada, SubdesbordamientoNoEsFallo)
-{
+    const auto causa = [](auto paso) {
+        try {
+            paso();
+        } catch (const fallo_aritmetico& f) {
+            return f.motivo();
+        }
+        ADD_FAILURE() << "no falla";
+        return operacion_invalida;
+    };
+    EXPECT_EQ(causa([] { dividir(1, 0); }), division_por_cero);
+    EXPECT_EQ(causa([] { dividir(-1, -0.0); }), division_por_cero);
+    EXPECT_EQ(causa([] { dividir(0, 0); }), operacion_invalida);
+    EXPECT_EQ(causa([] { raiz_cuadrada(-1); }), operacion_invalida);
+    EXPECT_EQ(causa([] { dividir(1, 1e-310); }), desbordamiento);
+    EXPECT_EQ(causa([] { multiplicar(maximo, 2); }), desbordamiento);
+    EXPECT_EQ(causa([] { sumar(maximo, maximo); }), desbordamiento);
+    EXPECT_EQ(causa([] { restar(-maximo, maximo); }), desbordamiento);
     EXPECT_EQ(multiplicar(1e-200, 1e-200), 0.0);
-    EXPECT_EQ(dividir(1e-300, 1e100), 0.0);
-    EXPECT_GT(dividir(1e-300, 1e10), 0.0);
+    EXPECT_EQ(raiz_cuadrada(6.25), 2.5);
+    EXPECT_EQ(restar(1, 3), -2);
 }
 
-TEST(FactorDeUnidad, TextoEnteroExactoOElFactorQueHabia)
+TEST(Unidades, TextoEnteroExactoOElFactorQueHabia)
 {
     constexpr Unidad unidades[] = {{u"\u00b5F", 1e6}, {u"nF", 1e9}};
     EXPECT_EQ(factor_de_unidad(u"nF", unidades, 1e6), 1e9);
     EXPECT_EQ(factor_de_unidad(u"\u00b5F", unidades, 1e9), 1e6);
-    for (const std::u16string_view otro : {u"n", u"NF", u" nF", u"nF ", u"uF", u""})
+    for (const std::u16string_view otro : {u"n", u"NF", u" nF", u"uF", u""})
         EXPECT_EQ(factor_de_unidad(otro, unidades, 1e12), 1e12);
-}
-
-TEST(AritmeticaComprobada, RaizDeNegativoEsInvalida)
-{
-    EXPECT_EQ(raiz_cuadrada(6.25), 2.5);
-    EXPECT_THROW(raiz_cuadrada(-1), fallo_aritmetico);
+    EXPECT_EQ(unidad_de_factor(1e9, unidades), u"nF");
+    EXPECT_EQ(unidad_de_factor(1e12, unidades), u"");
 }
 
 } // namespace

@@ -1,17 +1,18 @@
-// libFuzzer target for the numeric text rules. The first byte picks the
-// locale (odd: "," as decimal separator and "." for grouping; even: the other
-// way round), the rest is the text, one character per byte; the same bytes also give a double to write and read
-// back. Built and run by tools/fuzz.
+// libFuzzer target for the numeric text rules, built and run by tools/fuzz.
+// The first byte picks the locale (odd: "," as decimal separator), the rest is
+// the text, one character per byte; the same bytes also give a double.
 
 #include "numerico/escritura.h"
 #include "numerico/fallos.h"
 #include "numerico/lectura.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 using namespace numerico;
@@ -24,35 +25,26 @@ void exigir(bool condicion)
         std::abort();
 }
 
-// x rounded to 15 significant digits, as numero_a_texto writes it; false
-// when that rounding leaves the double range (within 15 digits of its top).
-bool a_quince_cifras(double x, double& redondeado)
-{
-    char texto[48];
-    const auto fin = std::to_chars(texto, texto + sizeof texto, x, std::chars_format::scientific, 14).ptr;
-    return std::from_chars(texto, fin, redondeado).ec == std::errc();
-}
-
-// What numero_a_texto writes reads back as the value rounded to 15 digits,
-// without grouping, leading "+" or trailing zeros after the separator.
+// What numero_a_texto writes has no grouping, no "+" in front and no
+// trailing zero after the separator, and reads back as the value rounded to
+// 15 significant digits; past the double range (within 15 digits of its
+// top) it reads as an overflow.
 void comprobar_escritura(double x, Separadores sep)
 {
     if (!std::isfinite(x))
         return;
     const std::u16string texto = numero_a_texto(x, sep);
-    exigir(!texto.empty() && texto.front() != u'+' && texto.find(sep.grupo) == std::u16string::npos);
     const std::u16string mantisa = texto.substr(0, texto.find(u'E'));
-    if (mantisa.find(sep.decimal) != std::u16string::npos)
-        exigir(mantisa.back() != u'0' && mantisa.back() != sep.decimal);
+    exigir(texto.front() != u'+' && texto.find(sep.grupo) == std::u16string::npos && mantisa.back() != sep.decimal);
+    exigir(mantisa.find(sep.decimal) == std::u16string::npos || mantisa.back() != u'0');
+    char quince[48];
+    const auto fin = std::to_chars(quince, quince + sizeof quince, x, std::chars_format::scientific, 14).ptr;
     double redondeado = 0;
-    if (a_quince_cifras(x, redondeado)) {
-        exigir(texto_a_numero(texto, sep) == redondeado);
-    } else {
-        try {
-            texto_a_numero(texto, sep);
-            exigir(false);
-        } catch (const fallo_aritmetico&) {
-        }
+    const bool en_rango = std::from_chars(quince, fin, redondeado).ec == std::errc();
+    try {
+        exigir(en_rango && texto_a_numero(texto, sep) == redondeado);
+    } catch (const fallo_aritmetico&) {
+        exigir(!en_rango);
     }
 }
 
@@ -63,29 +55,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     if (tamano == 0)
         return 0;
     const Separadores sep = datos[0] % 2 ? separadores_coma : separadores_punto;
-    std::u16string texto(datos + 1, datos + tamano); // one character per byte
-
+    const std::u16string texto(datos + 1, datos + tamano);
     try {
-        const double x = texto_a_numero(texto, sep);
-        exigir(!std::isnan(x) && !std::isinf(x));
-        comprobar_escritura(x, sep);
+        comprobar_escritura(texto_a_numero(texto, sep), sep);
     } catch (const fallo_numerico&) {
     }
-
     try {
         const double v = valor_de_texto(texto);
         exigir(std::isfinite(v));
-        // A whole number without commas reads the same both ways.
+        // A whole number without commas reads the same both ways, blanks aside.
         if (es_numero_completo(texto) && texto.find(u',') == std::u16string::npos) {
             std::u16string sin_blancos;
-            for (char16_t c : texto)
-                if (c != u' ' && c != u'\t' && c != u'\n')
-                    sin_blancos += c;
+            std::copy_if(texto.begin(), texto.end(), std::back_inserter(sin_blancos),
+                         [](char16_t c) { return c != u' ' && c != u'\t' && c != u'\n'; });
             exigir(texto_a_numero(sin_blancos, separadores_punto) == v);
         }
     } catch (const fallo_aritmetico&) {
     }
-
     if (tamano >= 1 + sizeof(double)) {
         double x = 0;
         std::memcpy(&x, datos + 1, sizeof x);

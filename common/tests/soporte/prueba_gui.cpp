@@ -1,21 +1,19 @@
 #include "prueba_gui.h"
 
+#include "plataforma/servicios.h"
+#include "soporte/tablas.h"
 #include "ventana/aplicacion.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QClipboard>
-#include <QApplication>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
-#include <QStyleOption>
 #include <QLabel>
-#include <QPalette>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStyleOption>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QTest>
-#include <QLocale>
 #include <QTimer>
 #include <QToolButton>
 
@@ -26,9 +24,8 @@ namespace {
 
 std::vector<Aviso>* avisos_esperados = nullptr;
 
-// Closes any message box that a handler opened. While a test waits for
-// messages they are recorded; otherwise an unexpected one fails the test
-// instead of hanging it.
+// Closes any message box that a handler opened: recorded while a test waits
+// for messages, otherwise a failure instead of a test that hangs.
 void cerrar_avisos_abiertos()
 {
     auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -40,6 +37,39 @@ void cerrar_avisos_abiertos()
     else
         ADD_FAILURE() << "aviso inesperado: " << aviso.texto.toStdString();
     caja->done(QMessageBox::Ok);
+}
+
+// The first and last columns of the image that hold the text's colour.
+std::pair<int, int> columnas_con_tinta(const QImage& imagen, const QColor& tinta)
+{
+    int primera = imagen.width();
+    int ultima = -1;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (const QColor c = imagen.pixelColor(x, y); qAbs(c.red() - tinta.red()) + qAbs(c.green() - tinta.green()) +
+                                                              qAbs(c.blue() - tinta.blue()) < 60) {
+                primera = std::min(primera, x);
+                ultima = std::max(ultima, x);
+            }
+    return {primera, ultima};
+}
+
+double contraste(const QColor& texto, const QColor& fondo)
+{
+    const auto luminancia = [](const QColor& c) {
+        const auto canal = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF()) + 0.05;
+    };
+    return std::max(luminancia(texto), luminancia(fondo)) / std::min(luminancia(texto), luminancia(fondo));
+}
+
+// What a widget's text is drawn on: the nearest of itself and its containers
+// that paints its background.
+QColor fondo_de(const QWidget* control)
+{
+    while (!control->autoFillBackground() && !control->isWindow())
+        control = control->parentWidget();
+    return control->palette().color(control->backgroundRole());
 }
 
 } // namespace
@@ -54,26 +84,26 @@ std::vector<Aviso> avisos_durante(const std::function<void()>& accion)
     return avisos;
 }
 
-void comprobar_textos_sin_cortar(const QWidget& ventana)
+void comprobar_diseno_completo(const QWidget& ventana)
 {
     for (const QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
         const QRect caja = etiqueta->contentsRect();
-        const QRect texto = QFontMetrics(etiqueta->font())
-                                .boundingRect(caja, Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0),
-                                              etiqueta->text());
-        EXPECT_LE(texto.width(), caja.width()) << etiqueta->objectName().toStdString();
-        EXPECT_LE(texto.height(), caja.height()) << etiqueta->objectName().toStdString();
+        const int banderas = Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect texto = QFontMetrics(etiqueta->font()).boundingRect(caja, banderas, etiqueta->text());
+        EXPECT_TRUE(caja.contains(texto)) << etiqueta->objectName().toStdString();
     }
     for (const QAbstractButton* boton : ventana.findChildren<QAbstractButton*>()) {
-        EXPECT_LE(boton->sizeHint().width(), boton->width()) << boton->objectName().toStdString();
         // A button with a picture needs its whole height; an option button its text's.
         const int alto = qobject_cast<const QToolButton*>(boton) ? boton->sizeHint().height()
                                                                  : QFontMetrics(boton->font()).height();
-        EXPECT_LE(alto, boton->height()) << boton->objectName().toStdString();
+        EXPECT_TRUE(boton->sizeHint().width() <= boton->width() && alto <= boton->height())
+            << boton->objectName().toStdString();
     }
     for (const QGroupBox* marco : ventana.findChildren<QGroupBox*>())
         EXPECT_LT(QFontMetrics(marco->font()).horizontalAdvance(marco->title()), marco->width() - 16)
             << marco->objectName().toStdString();
+    for (QSvgWidget* imagen : ventana.findChildren<QSvgWidget*>())
+        EXPECT_TRUE(imagen->renderer()->isValid()) << imagen->objectName().toStdString();
 }
 
 void reemplazar_texto(QLineEdit* caja, const QString& texto)
@@ -91,162 +121,94 @@ void mover(QSlider* deslizador, Qt::Key tecla, int posicion)
     }
     deslizador->setSliderDown(true);
     deslizador->setSliderPosition(posicion);
-    deslizador->setSliderDown(false);
-}
-
-QStringList recorrer_con_tabulador(QWidget& ventana)
-{
-    ventana.activateWindow();
-    if (!QTest::qWaitForWindowActive(&ventana)) {
-        ADD_FAILURE() << "la ventana no se activa";
-        return {};
-    }
-    QWidget* primero = QApplication::focusWidget();
-    QStringList visitados;
-    QWidget* actual = primero;
-    do {
-        QAccessibleInterface* accesible = QAccessible::queryAccessibleInterface(actual);
-        EXPECT_TRUE(accesible && !accesible->text(QAccessible::Name).isEmpty())
-            << "sin nombre accesible: " << actual->objectName().toStdString();
-        visitados << actual->objectName();
-        QTest::keyClick(actual, Qt::Key_Tab);
-        actual = QApplication::focusWidget();
-    } while (actual && actual != primero && visitados.size() < 50);
-    return visitados;
-}
-
-QString copiar_con_teclado(QLineEdit* caja)
-{
-    caja->setFocus();
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
-    return QGuiApplication::clipboard()->text();
 }
 
 std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QString& pieza)
 {
     const QFontMetricsF medidas(etiqueta->font());
     const QString texto = etiqueta->text();
-    const qreal origen = etiqueta->x() + etiqueta->contentsRect().x();
-    const qreal izquierda = origen + medidas.horizontalAdvance(texto.left(texto.lastIndexOf(pieza)));
+    const qreal izquierda = etiqueta->x() + etiqueta->contentsRect().x() +
+                            medidas.horizontalAdvance(texto.left(texto.lastIndexOf(pieza)));
     return {izquierda, izquierda + medidas.horizontalAdvance(pieza)};
 }
 
-namespace {
-
-// The first and last columns of the image that hold the text's colour.
-std::pair<int, int> columnas_con_tinta(const QImage& imagen, const QColor& tinta)
-{
-    int primera = imagen.width();
-    int ultima = -1;
-    for (int y = 0; y < imagen.height(); ++y) {
-        for (int x = 0; x < imagen.width(); ++x) {
-            const QColor c = imagen.pixelColor(x, y);
-            if (qAbs(c.red() - tinta.red()) + qAbs(c.green() - tinta.green()) + qAbs(c.blue() - tinta.blue()) < 60) {
-                primera = std::min(primera, x);
-                ultima = std::max(ultima, x);
-            }
-        }
-    }
-    return {primera, ultima};
-}
-
-} // namespace
-
 bool muestra_todo_el_texto(QLineEdit* caja)
 {
-    // The same text in a box wide enough for it starts where an unscrolled
-    // text starts.
-    QLineEdit ancha;
+    // The same text in a box wide enough for it is drawn unscrolled.
+    QLineEdit ancha(caja->text());
     ancha.setFont(caja->font());
     ancha.setPalette(caja->palette());
-    ancha.setFrame(caja->hasFrame());
     ancha.resize(4 * caja->width(), caja->height());
-    ancha.setText(caja->text());
     const QColor tinta = caja->palette().color(QPalette::Text);
-    const auto [desde, hasta] = columnas_con_tinta(caja->grab().toImage(), tinta);
-    const auto [desde_sin_cortar, hasta_sin_cortar] = columnas_con_tinta(ancha.grab().toImage(), tinta);
-    return desde == desde_sin_cortar && hasta == hasta_sin_cortar && hasta < caja->width() - 2;
+    const auto en_la_caja = columnas_con_tinta(caja->grab().toImage(), tinta);
+    return en_la_caja == columnas_con_tinta(ancha.grab().toImage(), tinta) && en_la_caja.second < caja->width() - 2;
 }
 
-namespace {
-
-double luminancia(const QColor& color)
+std::map<QString, Contraste> contrastes_de_los_textos(const QWidget& ventana)
 {
-    const auto canal = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * canal(color.redF()) + 0.7152 * canal(color.greenF()) + 0.0722 * canal(color.blueF());
-}
-
-double contraste(const QColor& texto, const QColor& fondo)
-{
-    const double a = luminancia(texto) + 0.05;
-    const double b = luminancia(fondo) + 0.05;
-    return std::max(a, b) / std::min(a, b);
-}
-
-// What a widget's text is drawn on: the nearest of itself and its containers
-// that paints its background.
-QColor fondo_de(const QWidget* control)
-{
-    for (const QWidget* w = control; w; w = w->parentWidget())
-        if (w->autoFillBackground() || w->isWindow())
-            return w->palette().color(w->backgroundRole());
-    return {};
-}
-
-} // namespace
-
-std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana)
-{
-    std::map<QString, double> contrastes;
+    const QPalette tema = QApplication::palette();
+    std::map<QString, Contraste> contrastes;
     for (const QWidget* w : ventana.findChildren<QWidget*>()) {
-        const QString clave = w->parentWidget()->objectName() + u'/' + w->objectName();
         const QPalette& p = w->palette();
+        // The text's colour role and its background's: where the design gives
+        // no colours, both are the desktop's.
+        auto papeles = std::pair{QPalette::WindowText, QPalette::Window};
+        QColor texto = p.color(w->foregroundRole());
+        QColor fondo = fondo_de(w);
+        const auto* marco = qobject_cast<const QGroupBox*>(w);
+        const auto* etiqueta = qobject_cast<const QLabel*>(w);
         if (qobject_cast<const QLineEdit*>(w)) {
-            contrastes[clave] = contraste(p.color(QPalette::Text), p.color(QPalette::Base));
-        } else if (const auto* etiqueta = qobject_cast<const QLabel*>(w); etiqueta && !etiqueta->text().isEmpty()) {
-            contrastes[clave] = contraste(p.color(w->foregroundRole()), fondo_de(w));
+            papeles = {QPalette::Text, QPalette::Base};
+            texto = p.color(QPalette::Text);
+            fondo = p.color(QPalette::Base);
         } else if (qobject_cast<const QToolButton*>(w)) {
-            contrastes[clave] = contraste(p.color(QPalette::ButtonText), p.color(QPalette::Button));
-        } else if (qobject_cast<const QAbstractButton*>(w)) {
-            contrastes[clave] = contraste(p.color(QPalette::WindowText), fondo_de(w));
-        } else if (const auto* marco = qobject_cast<const QGroupBox*>(w); marco && !marco->title().isEmpty()) {
+            papeles = {QPalette::ButtonText, QPalette::Button};
+            texto = p.color(QPalette::ButtonText);
+            fondo = p.color(QPalette::Button);
+        } else if (marco && !marco->title().isEmpty()) {
             QStyleOptionGroupBox opcion;
             opcion.initFrom(marco);
-            const QColor titulo = QColor::fromRgba(static_cast<QRgb>(
-                marco->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &opcion, marco)));
-            contrastes[clave] = contraste(titulo, fondo_de(w));
+            texto = QColor::fromRgba(
+                static_cast<QRgb>(marco->style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &opcion, marco)));
+        } else if (!qobject_cast<const QAbstractButton*>(w) && !(etiqueta && !etiqueta->text().isEmpty())) {
+            continue;
         }
+        contrastes[w->parentWidget()->objectName() + u'/' + w->objectName()] = {
+            contraste(texto, fondo), contraste(tema.color(papeles.first), tema.color(papeles.second))};
     }
     return contrastes;
 }
 
-QPalette paleta_oscura()
+void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear)
 {
-    QPalette p;
-    for (const auto papel : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase,
-                             QPalette::ToolTipBase, QPalette::Dark, QPalette::Shadow})
-        p.setColor(papel, Qt::black);
-    for (const auto papel : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
-                             QPalette::ToolTipText, QPalette::HighlightedText, QPalette::Light})
-        p.setColor(papel, Qt::white);
-    p.setColor(QPalette::Mid, Qt::darkGray);
-    p.setColor(QPalette::Midlight, Qt::gray);
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    return p;
+    const QPalette tema = QApplication::palette();
+    ASSERT_LT(tema.color(QPalette::Window).lightness(), 100) << "the test runs without a dark colour scheme";
+    const auto oscuros = contrastes_de_los_textos(*crear());
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    const auto claros = contrastes_de_los_textos(*crear());
+    QApplication::setPalette(tema);
+    ASSERT_EQ(claros.size(), oscuros.size());
+    for (const auto& [texto, claro] : claros) {
+        const Contraste& oscuro = oscuros.at(texto);
+        EXPECT_GE(oscuro.del_texto, std::min(claro.del_texto, oscuro.del_tema) - 0.01) << texto.toStdString();
+    }
 }
 
-QChar separador_decimal() { return QLocale::system().decimalPoint().front(); }
-
-QString en_locale(QString texto) { return texto.replace(QLatin1Char('.'), separador_decimal()); }
+QString en_locale(const char* texto)
+{
+    return QString::fromStdU16String(en_locale(QString::fromUtf8(texto).toStdU16String(),
+                                               plataforma::separadores_del_sistema()));
+}
 
 } // namespace prueba
 
 int main(int argc, char* argv[])
 {
-    // Listing the tests (ctest's discovery) runs without the tests' environment.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // ctest gives each run its environment as NAME=value arguments.
+    for (int i = 1; i < argc; ++i)
+        if (const QByteArray argumento(argv[i]); argumento.contains('=') && !argumento.startsWith('-'))
+            qputenv(argumento.left(argumento.indexOf('=')), argumento.mid(argumento.indexOf('=') + 1));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
     ventana::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
     QApplication::setQuitOnLastWindowClosed(false); // each test opens and closes its own window

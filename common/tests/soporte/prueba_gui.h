@@ -3,15 +3,11 @@
 // Support for the tests that drive a real calculator window offscreen.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QPalette>
 #include <QString>
-#include <QStringList>
+#include <QTest>
 #include <QWidget>
-
-class QLabel;
-class QLineEdit;
-class QSlider;
 
 #include <gtest/gtest.h>
 
@@ -19,8 +15,12 @@ class QSlider;
 #include <map>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <utility>
 #include <vector>
+
+class QLabel;
+class QSlider;
 
 inline void PrintTo(const QString& texto, std::ostream* os) { *os << '"' << texto.toStdString() << '"'; }
 
@@ -38,35 +38,45 @@ struct Aviso {
 // OK as soon as it showed. A message box outside this fails the test.
 std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
 
-// The window's control with that objectName; the test fails without it.
+// The window's control with that objectName; a missing one ends the test.
 template <typename Control>
 Control* control(const QWidget& ventana, const QString& nombre)
 {
-    auto* encontrado = ventana.findChild<Control*>(nombre);
-    if (!encontrado)
-        ADD_FAILURE() << "no hay control " << nombre.toStdString();
-    return encontrado;
+    if (auto* encontrado = ventana.findChild<Control*>(nombre))
+        return encontrado;
+    throw std::runtime_error("no hay control " + nombre.toStdString());
 }
 
-// Fails the test for every label, option button, frame caption or button
-// of the window whose text is wider (or a label's font taller) than its box.
-void comprobar_textos_sin_cortar(const QWidget& ventana);
+// A test with the calculator window Ventana shown offscreen.
+template <typename Ventana>
+class ConVentana : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ventana.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    }
+    template <typename Control = QWidget>
+    [[nodiscard]] Control* control(const char* nombre) const
+    {
+        return prueba::control<Control>(ventana, QString::fromUtf8(nombre));
+    }
+    [[nodiscard]] QString texto(const char* caja) const { return control<QLineEdit>(caja)->text(); }
+
+    Ventana ventana;
+};
+
+// Fails for every text of the window wider or taller than its box, and for
+// every picture that did not load.
+void comprobar_diseno_completo(const QWidget& ventana);
 
 // Replaces the box's text by typing, as a user selects all and types over it.
 void reemplazar_texto(QLineEdit* caja, const QString& texto);
 
 // Moves the slider with one key press, or with Qt::Key_unknown drags its
-// thumb to the position (notifying while it is held) and lets it go.
+// thumb to the position and holds it there: what the window shows then, it
+// shows while the thumb is dragged.
 void mover(QSlider* deslizador, Qt::Key tecla, int posicion);
-
-// Activates the window and presses Tab from its focus widget until the focus
-// comes back, returning the objectNames of the controls it visited in order;
-// each must have an accessible name, which the test checks.
-QStringList recorrer_con_tabulador(QWidget& ventana);
-
-// Selects the whole text of a locked box with the keyboard and copies it;
-// returns what the clipboard then holds.
-QString copiar_con_teclado(QLineEdit* caja);
 
 // Where a piece of a label's text stands, left and right edge, in the
 // coordinates of the label's container.
@@ -75,32 +85,28 @@ std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QStrin
 // Whether the box shows its whole text: nothing scrolled out at either end.
 bool muestra_todo_el_texto(QLineEdit* caja);
 
-// The contrast of each text of the window with what stands behind it, by
-// "container/objectName" (WCAG contrast ratio, 1 to 21).
-std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana);
+// The contrast of each text of the window with what stands behind it (WCAG
+// contrast ratio, 1 to 21), by "container/objectName", beside the contrast
+// that the application's palette gives the same colour roles.
+struct Contraste {
+    double del_texto;
+    double del_tema;
+};
+std::map<QString, Contraste> contrastes_de_los_textos(const QWidget& ventana);
 
-// A palette of white text on black, as a dark colour scheme sets it.
-QPalette paleta_oscura();
+// Builds a window under the desktop's dark colour scheme (the test runs with
+// qt6ct's "darker") and under the default light palette, and fails for every
+// text whose contrast in the dark is below both its contrast in the light and
+// what the scheme gives its colour roles.
+void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear);
 
-// Builds the window under the default palette and under a dark one, and
-// fails for every text whose contrast is lower under the dark palette.
 template <typename Ventana>
 void comprobar_tema_oscuro()
 {
-    const auto claros = contrastes_de_los_textos(*std::make_unique<Ventana>());
-    const QPalette antes = QApplication::palette();
-    QApplication::setPalette(paleta_oscura());
-    const auto oscuros = contrastes_de_los_textos(*std::make_unique<Ventana>());
-    QApplication::setPalette(antes);
-    ASSERT_EQ(claros.size(), oscuros.size());
-    for (const auto& [texto, contraste] : claros)
-        EXPECT_GE(oscuros.at(texto), contraste - 0.01) << texto.toStdString();
+    comprobar_tema_oscuro([] { return std::make_unique<Ventana>(); });
 }
 
-// The user's decimal separator, as the running locale gives it.
-QChar separador_decimal();
-
 // A text written with "." as decimal point, in the user's locale.
-QString en_locale(QString texto);
+QString en_locale(const char* texto);
 
 } // namespace prueba

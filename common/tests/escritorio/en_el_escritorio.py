@@ -1,0 +1,208 @@
+#!/usr/bin/python3
+# A calculator on an X desktop, as its users meet it.
+#
+#     en_el_escritorio.py lector PROGRAM MENU_ENTRY.desktop
+#     en_el_escritorio.py pantalla PROGRAM [cabe]
+#
+# Run inside an X display and a D-Bus session (tools/con-pantalla-virtual
+# dbus-run-session -- ...); starts PROGRAM with Qt's accessibility bridge on
+# and reads it through the AT-SPI bus, as a screen reader does.
+#
+# lector: the window is a frame named by its title; pictures are images with
+# names; each unit list and its entry carry their Spanish name; drawn strokes
+# carry none; a slider says its value in its unit, also after key presses and
+# a change of unit; velorna's message box answers in Spanish; the window's
+# X11 class is the StartupWMClass of its menu entry; "Salir" ends the program.
+#
+# pantalla: under openbox, the window with its frame lies inside the screen
+# and Tab brings every control into view; with "cabe" the design fits the
+# screen and the window is the design itself, without scroll bars.
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+ESPERADO = {
+    "filtros": {
+        "imagenes": ["Logotipo de Calculadoras RF", "Esquema del filtro pasa bajos", "Esquema del filtro pasa banda"],
+        "listas": ["Unidad de la capacidad"],
+        # slider, what it says at start, keys, what it says after them
+        "deslizadores": [("Resistencia R en kiloohmios", "1 kΩ", ["Up"], "1.1 kΩ"),
+                         ("Capacidad C", "0.01 uF", ["Up", "Up"], "0.03 uF")],
+        "unidad": ("Unidad de la capacidad", "nF", "Capacidad C", "0.03 nF"),
+    },
+    "velorna": {
+        "imagenes": ["Esquema de un oscilador de onda portadora con circuito tanque LC"],
+        "listas": ["Unidad de la frecuencia", "Unidad de la capacitancia", "Unidad de la inductancia"],
+        "deslizadores": [],
+        "aviso": ("Calcular", "Atencion", "Aceptar"),
+    },
+    "mirvesta": {
+        "imagenes": ["Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"],
+        "listas": [],
+        "deslizadores": [("Longitud de la bobina", "0 cm", ["Up"], "0.1 cm"),
+                         ("Número de espiras", "1 espira", ["Up", "Up"], "3 espiras"),
+                         ("Radio de una espira", "1 / 16 de pulgada", ["End"], "16 / 16 de pulgada")],
+    },
+}
+
+fallos = []
+
+
+def comprobar(condicion, mensaje):
+    if not condicion:
+        fallos.append(mensaje)
+
+
+# The first true value of condicion() within the time, or None.
+def esperar(condicion, segundos=10.0):
+    fin = time.monotonic() + segundos
+    while time.monotonic() < fin:
+        try:
+            valor = condicion()
+        except Exception:  # the tree changes under us while the program starts
+            valor = None
+        if valor:
+            return valor
+        time.sleep(0.1)
+    return None
+
+
+def nodos(raiz):
+    yield raiz
+    for hijo in (raiz.getChildAtIndex(i) for i in range(raiz.childCount)):
+        if hijo is not None:
+            yield from nodos(hijo)
+
+
+def buscar(raiz, papel, nombre):
+    return next((n for n in nodos(raiz) if n.getRoleName() == papel and n.name == nombre), None)
+
+
+def extension(nodo):
+    e = nodo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x, e.y, e.width, e.height
+
+
+def salida(*orden):
+    return subprocess.run(orden, capture_output=True, text=True).stdout
+
+
+def campos(texto, separador):
+    return dict(linea.strip().split(separador, 1) for linea in texto.splitlines() if separador in linea)
+
+
+class Calculadora:
+    def __init__(self, programa):
+        self.nombre = os.path.basename(programa)
+        entorno = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
+        self.proceso = subprocess.Popen([programa], env=entorno)
+        escritorio = pyatspi.Registry.getDesktop(0)
+        self.aplicacion = esperar(lambda: next(a for a in (escritorio.getChildAtIndex(i)
+                                                            for i in range(escritorio.childCount))
+                                               if a is not None and a.name == self.nombre and a.childCount))
+        self.ventana = self.aplicacion.getChildAtIndex(0)
+        self.ventana_x = esperar(lambda: salida("xdotool", "search", "--onlyvisible", "--pid",
+                                                str(self.proceso.pid)).split()[0])
+
+    # Types the keys into the window, as the keyboard does.
+    def pulsar(self, *teclas):
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.ventana_x], check=True)
+        subprocess.run(["xdotool", "key", "--delay", "50", *teclas], check=True)
+
+    def enfocar_y_pulsar(self, nodo, *teclas):
+        nodo.queryComponent().grabFocus()
+        self.pulsar(*teclas)
+
+
+def leer(c, entrada_de_menu):
+    esperado = ESPERADO[c.nombre]
+    comprobar(c.ventana.getRoleName() == "frame", f"la ventana es '{c.ventana.getRoleName()}'")
+    for imagen in ["Logotipo de Calculadoras RF"] + esperado["imagenes"]:
+        comprobar(buscar(c.ventana, "image", imagen), f"falta la imagen '{imagen}'")
+    for lista in esperado["listas"]:
+        nodo = buscar(c.ventana, "combo box", lista)
+        comprobar(nodo and buscar(nodo, "text", lista), f"falta la lista '{lista}' o su entrada")
+    for nodo in nodos(c.ventana):
+        comprobar(nodo.getRoleName() != "frame" or nodo == c.ventana, "un trazo se presenta como marco")
+        comprobar(nodo.getRoleName() != "filler" or not nodo.name, f"un relleno se llama '{nodo.name}'")
+
+    for deslizador, al_abrir, teclas, despues in esperado["deslizadores"]:
+        nodo = buscar(c.ventana, "slider", deslizador)
+        comprobar(nodo.description == al_abrir, f"'{deslizador}' dice '{nodo.description}' al abrir")
+        c.enfocar_y_pulsar(nodo, *teclas)
+        comprobar(esperar(lambda: nodo.description == despues, 3), f"'{deslizador}' dice '{nodo.description}'")
+    if "unidad" in esperado:
+        lista, texto, deslizador, despues = esperado["unidad"]
+        c.enfocar_y_pulsar(buscar(buscar(c.ventana, "combo box", lista), "text", lista), "ctrl+a", *texto)
+        nodo = buscar(c.ventana, "slider", deslizador)
+        comprobar(esperar(lambda: nodo.description == despues, 3), f"'{deslizador}' dice '{nodo.description}'")
+    if "aviso" in esperado:
+        boton, titulo, aceptar = esperado["aviso"]
+        # A press through the bus would wait for the modal message box to close.
+        c.enfocar_y_pulsar(buscar(c.ventana, "push button", boton), "space")
+        aviso = esperar(lambda: next(n for n in nodos(c.aplicacion) if n.name == titulo))
+        boton_del_aviso = aviso and buscar(aviso, "push button", aceptar)
+        comprobar(boton_del_aviso, f"el aviso no tiene el botón '{aceptar}'")
+        if boton_del_aviso:
+            boton_del_aviso.queryAction().doAction(0)
+            esperar(lambda: c.aplicacion.childCount == 1)
+
+    with open(entrada_de_menu, encoding="utf-8") as archivo:
+        clase_esperada = campos(archivo.read(), "=").get("StartupWMClass")
+    clase = salida("xprop", "-id", c.ventana_x, "WM_CLASS").split(",")[-1].strip().strip('"')
+    comprobar(clase == clase_esperada, f"la ventana es de la clase '{clase}', su entrada espera '{clase_esperada}'")
+
+    c.enfocar_y_pulsar(buscar(c.ventana, "push button", "Salir"), "space")
+    comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
+
+
+def en_pantalla(c, cabe):
+    info = campos(salida("xwininfo", "-id", c.ventana_x), ": ")
+    izquierda, derecha, arriba, abajo = map(int, salida("xprop", "-id", c.ventana_x, "_NET_FRAME_EXTENTS")
+                                            .split("=")[1].split(","))
+    x, y = int(info["Absolute upper-left X"]) - izquierda, int(info["Absolute upper-left Y"]) - arriba
+    ancho, alto = int(info["Width"]) + izquierda + derecha, int(info["Height"]) + arriba + abajo
+    raiz = campos(salida("xwininfo", "-root"), ": ")
+    comprobar(x >= 0 and y >= 0 and x + ancho <= int(raiz["Width"]) and y + alto <= int(raiz["Height"]),
+              f"la ventana con su marco ocupa {ancho} x {alto} en ({x}, {y}), fuera de la pantalla")
+    barras = [n for n in nodos(c.ventana) if n.getRoleName() == "scroll bar"]
+    if cabe:
+        comprobar(not barras, "la ventana tiene barras de desplazamiento")
+        comprobar(extension(c.ventana)[2:] == extension(c.ventana.getChildAtIndex(0))[2:], "la ventana no es el diseño")
+        return
+    comprobar(barras, "el diseño no cabe y no hay barra de desplazamiento")
+    vx, vy, vancho, valto = extension(c.ventana)
+    visitados = []
+    while len(visitados) < 30:
+        c.pulsar("Tab")
+        nodo = esperar(lambda: next(n for n in nodos(c.ventana) if n.getState().contains(pyatspi.STATE_FOCUSED)), 3)
+        if nodo is None or nodo in visitados:
+            break
+        visitados.append(nodo)
+        x, y, ancho, alto = extension(nodo)
+        comprobar(vx - 1 <= x and vy - 1 <= y and x + ancho <= vx + vancho + 1 and y + alto <= vy + valto + 1,
+                  f"'{nodo.name}' queda fuera de la vista al llegar con el tabulador")
+    comprobar(len(visitados) >= 8, f"el tabulador solo llega a {len(visitados)} controles")
+
+
+if __name__ == "__main__":
+    modo, programa = sys.argv[1:3]
+    gestor = subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL) if modo == "pantalla" else None
+    if gestor:
+        esperar(lambda: "window id" in salida("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+    calculadora = Calculadora(programa)
+    try:
+        if modo == "lector":
+            leer(calculadora, sys.argv[3])
+        else:
+            en_pantalla(calculadora, sys.argv[3:] == ["cabe"])
+    finally:
+        calculadora.proceso.terminate()
+        if gestor:
+            gestor.terminate()
+    for fallo in fallos:
+        print("FALLO:", fallo)
+    sys.exit(1 if fallos else 0)
