@@ -7,12 +7,9 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
-
-#include <functional>
 
 namespace {
 
@@ -26,17 +23,15 @@ TEST(Plataforma, SeparadoresSiguenAlLocaleDelUsuario)
 }
 
 // A failing handler stops at the failing step and says why, each cause in
-// words of its own; the window goes on taking events.
+// words of its own (an unforeseen one too); the window goes on taking events.
 TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
 {
     QWidget ventana;
     QLabel escrito(&ventana);
     const std::function<double()> pasos[] = {
-        [] { return numerico::dividir(1, 0); },     [] { return numerico::dividir(0, 0); },
+        [] { return numerico::dividir(1, 0); }, [] { return numerico::dividir(0, 0); },
         [] { return numerico::multiplicar(1e300, 1e300); },
-        [] { return numerico::texto_a_numero(u"abc", numerico::separadores_punto); },
-        [] { return std::stod("x"); },
-    };
+        [] { return numerico::texto_a_numero(u"abc", numerico::separadores_punto); }, [] { return std::stod("x"); }};
     QSet<QString> textos;
     for (const auto& paso : pasos) {
         const auto avisos = prueba::avisos_durante([&] {
@@ -46,9 +41,8 @@ TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
             });
         });
         ASSERT_EQ(avisos.size(), 1U);
-        EXPECT_EQ(avisos[0].titulo, QStringLiteral("Atencion"));
-        EXPECT_EQ(avisos[0].icono, QMessageBox::Information);
-        EXPECT_EQ(avisos[0].botones, QMessageBox::Ok);
+        EXPECT_TRUE(avisos[0].titulo == "Atencion" && avisos[0].icono == QMessageBox::Information &&
+                    avisos[0].botones == QMessageBox::Ok);
         EXPECT_EQ(escrito.text(), QStringLiteral("antes del fallo"));
         textos.insert(avisos[0].texto);
     }
@@ -57,9 +51,9 @@ TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
     EXPECT_EQ(escrito.text(), QStringLiteral("luego"));
 }
 
-// Qt's own texts speak Spanish whatever the locale; the numbers keep the
-// user's separators (above).
-TEST(Aplicacion, TextosDeQtEnEspanol)
+// Qt's own texts speak Spanish whatever the locale; docks and task bars
+// match the window to its menu entry by the desktop file name.
+TEST(Aplicacion, TextosDeQtEnEspanolYEntradaDeMenu)
 {
     QMessageBox caja(QMessageBox::Information, QStringLiteral("Atencion"), QStringLiteral("texto"), QMessageBox::Ok);
     EXPECT_EQ(caja.button(QMessageBox::Ok)->text().remove(u'&'), QStringLiteral("Aceptar"));
@@ -70,11 +64,6 @@ TEST(Aplicacion, TextosDeQtEnEspanol)
         acciones << accion->text().remove(u'&').section(u'\t', 0, 0);
     for (const char* texto : {"Copiar", "Pegar", "Seleccionar todo"})
         EXPECT_TRUE(acciones.contains(QString::fromLatin1(texto))) << texto;
-}
-
-// Docks and task bars match the window to its menu entry by this name.
-TEST(Aplicacion, NombreDeLaEntradaDeMenu)
-{
     ventana::preparar_aplicacion(*qApp, QStringLiteral("velorna"));
     EXPECT_TRUE(QFile::exists(QStringLiteral(CARPETA_DE_DISTRIBUCION "/") + QGuiApplication::desktopFileName() +
                               QStringLiteral(".desktop")));

@@ -23,19 +23,26 @@ protected:
 };
 
 // Until the first event the window shows its design texts in the user's
-// locale, so that the first calculation reads C as 0.01.
-TEST_F(VentanaFiltrosTest, TextosDeDisenoEnElLocaleDelUsuario)
+// locale, so that the first calculation reads C as 0.01. In the gain "1+"
+// ends before the bar of Rf / Ra and ")" starts after it.
+TEST_F(VentanaFiltrosTest, DisenoCompleto)
 {
     EXPECT_EQ(texto("txt_c"), en_locale("0.01"));
     EXPECT_EQ(resultado(), en_locale("15.915 KHz"));
     prueba::comprobar_diseno_completo(ventana);
+    const auto* formula = control<QLabel>("Label6");
+    const QLine barra = *control<ventana::Decoracion>("Line1")->linea_en_el_contenedor();
+    EXPECT_LE(prueba::extension_del_texto(formula, QStringLiteral("1+")).second, barra.x1());
+    EXPECT_GE(prueba::extension_del_texto(formula, QStringLiteral(")")).first, barra.x2());
 }
 
 // A filter type shows its schematic and formula and recomputes.
 TEST_F(VentanaFiltrosTest, OpcionesCambianMarcosYRecalculan)
 {
-    for (const auto& [opcion, valor] : {std::pair{2, "100 KHz"}, std::pair{1, "15.915 KHz"}, std::pair{0, "15.915 KHz"}}) {
-        QTest::mouseClick(control<QRadioButton>(qPrintable(QStringLiteral("opt_filtros(%1)").arg(opcion))), Qt::LeftButton);
+    for (const auto& [opcion, valor] :
+         {std::pair{2, "100 KHz"}, std::pair{1, "15.915 KHz"}, std::pair{0, "15.915 KHz"}}) {
+        QTest::mouseClick(control<QRadioButton>(qPrintable(QStringLiteral("opt_filtros(%1)").arg(opcion))),
+                          Qt::LeftButton);
         EXPECT_EQ(resultado(), en_locale(valor)) << opcion;
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(control(qPrintable(QStringLiteral("fra_filtros(%1)").arg(i)))->isVisible(), i == opcion);
@@ -80,15 +87,9 @@ TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
     }
 }
 
-// "1+" ends before the bar of Rf / Ra and ")" starts after it.
-TEST_F(VentanaFiltrosTest, LaGananciaRodeaLaFraccion)
+TEST(VentanaFiltros, TemaOscuro)
 {
-    const auto* formula = control<QLabel>("Label6");
-    const QLine barra = *control<ventana::Decoracion>("Line1")->linea_en_el_contenedor();
-    EXPECT_LE(prueba::extension_del_texto(formula, QStringLiteral("1+")).second, barra.x1());
-    EXPECT_GE(prueba::extension_del_texto(formula, QStringLiteral(")")).first, barra.x2());
+    prueba::comprobar_tema_oscuro([] { return std::make_unique<VentanaFiltros>(); });
 }
-
-TEST(VentanaFiltros, TemaOscuro) { prueba::comprobar_tema_oscuro<VentanaFiltros>(); }
 
 } // namespace

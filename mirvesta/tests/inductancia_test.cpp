@@ -15,7 +15,7 @@ TEST(CalcularInductancia, CuatroDecimalesEnElLocale)
     const struct {
         std::int32_t radio, espiras, longitud;
         const char16_t* texto;
-    } casos[] = {{1, 1, 0, u"0.0069"},    {8, 10, 20, u"0.4587"},    {4, 25, 50, u"0.307"},   {16, 1, 0, u"0.1111"},
+    } casos[] = {{1, 1, 0, u"0.0069"},   {8, 10, 20, u"0.4587"},   {4, 25, 50, u"0.307"},    {16, 1, 0, u"0.1111"},
                  {1, 50, 0, u"17.3611"}, {16, 50, 0, u"277.7778"}, {16, 50, 100, u"9.6525"}, {1, 1, 100, u"0"}};
     for (const numerico::Separadores sep : {separadores_punto, separadores_coma})
         for (const auto& c : casos)

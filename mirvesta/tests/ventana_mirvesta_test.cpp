@@ -11,11 +11,18 @@ namespace {
 using VentanaMirvestaTest = prueba::ConVentana<VentanaMirvesta>;
 
 // The design texts stay until a slider moves; the boxes take no typing.
-TEST_F(VentanaMirvestaTest, TextosDeDisenoHastaElPrimerMovimiento)
+// Each exponent stands right after the letter it raises.
+TEST_F(VentanaMirvestaTest, DisenoCompleto)
 {
     QTest::keyClicks(control("txt_longitud"), QStringLiteral("9"));
-    EXPECT_EQ(texto("txt_longitud") + texto("txt_radio_cm") + texto("txt_valorbobina"), QStringLiteral("00,16 cm0.0069"));
+    EXPECT_EQ(texto("txt_longitud") + texto("txt_radio_cm") + texto("txt_valorbobina"),
+              QStringLiteral("00,16 cm0.0069"));
     prueba::comprobar_diseno_completo(ventana);
+    for (const auto& [letra, exponente] : {std::pair{"R", "Label8"}, std::pair{"n", "Label9"}}) {
+        const qreal x = control(exponente)->x();
+        const qreal fin = prueba::extension_del_texto(control<QLabel>("Label2"), QString::fromLatin1(letra)).second;
+        EXPECT_TRUE(fin <= x && fin >= x - 8) << letra;
+    }
 }
 
 // Each movement rewrites its own read-outs and the result from all three
@@ -41,16 +48,9 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
     }
 }
 
-// Each exponent stands right after the letter it raises.
-TEST_F(VentanaMirvestaTest, ExponentesTrasSuLetra)
+TEST(VentanaMirvesta, TemaOscuro)
 {
-    for (const auto& [letra, exponente] : {std::pair{"R", "Label8"}, std::pair{"n", "Label9"}}) {
-        const qreal x = control(exponente)->x();
-        const qreal fin = prueba::extension_del_texto(control<QLabel>("Label2"), QString::fromLatin1(letra)).second;
-        EXPECT_TRUE(fin <= x && fin >= x - 8) << letra;
-    }
+    prueba::comprobar_tema_oscuro([] { return std::make_unique<VentanaMirvesta>(); });
 }
-
-TEST(VentanaMirvesta, TemaOscuro) { prueba::comprobar_tema_oscuro<VentanaMirvesta>(); }
 
 } // namespace

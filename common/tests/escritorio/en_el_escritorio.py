@@ -24,28 +24,22 @@ import time
 
 import pyatspi
 
+# Per program: its pictures besides the logo; its unit lists; its sliders
+# with what each says at start, the keys pressed on it and what it says then;
+# a unit typed into a list and what a slider says after it; and the button
+# that brings up a message box, the box's title and its button.
 ESPERADO = {
-    "filtros": {
-        "imagenes": ["Logotipo de Calculadoras RF", "Esquema del filtro pasa bajos", "Esquema del filtro pasa banda"],
-        "listas": ["Unidad de la capacidad"],
-        # slider, what it says at start, keys, what it says after them
-        "deslizadores": [("Resistencia R en kiloohmios", "1 kΩ", ["Up"], "1.1 kΩ"),
-                         ("Capacidad C", "0.01 uF", ["Up", "Up"], "0.03 uF")],
-        "unidad": ("Unidad de la capacidad", "nF", "Capacidad C", "0.03 nF"),
-    },
-    "velorna": {
-        "imagenes": ["Esquema de un oscilador de onda portadora con circuito tanque LC"],
-        "listas": ["Unidad de la frecuencia", "Unidad de la capacitancia", "Unidad de la inductancia"],
-        "deslizadores": [],
-        "aviso": ("Calcular", "Atencion", "Aceptar"),
-    },
-    "mirvesta": {
-        "imagenes": ["Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"],
-        "listas": [],
-        "deslizadores": [("Longitud de la bobina", "0 cm", ["Up"], "0.1 cm"),
-                         ("Número de espiras", "1 espira", ["Up", "Up"], "3 espiras"),
-                         ("Radio de una espira", "1 / 16 de pulgada", ["End"], "16 / 16 de pulgada")],
-    },
+    "filtros": (["Esquema del filtro pasa bajos", "Esquema del filtro pasa banda"], ["Unidad de la capacidad"],
+                [("Resistencia R en kiloohmios", "1 kΩ", ["Up"], "1.1 kΩ"),
+                 ("Capacidad C", "0.01 uF", ["Up", "Up"], "0.03 uF")],
+                ("Unidad de la capacidad", "nF", "Capacidad C", "0.03 nF"), None),
+    "velorna": (["Esquema de un oscilador de onda portadora con circuito tanque LC"],
+                ["Unidad de la frecuencia", "Unidad de la capacitancia", "Unidad de la inductancia"], [], None,
+                ("Calcular", "Atencion", "Aceptar")),
+    "mirvesta": (["Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"], [],
+                 [("Longitud de la bobina", "0 cm", ["Up"], "0.1 cm"),
+                  ("Número de espiras", "1 espira", ["Up", "Up"], "3 espiras"),
+                  ("Radio de una espira", "1 / 16 de pulgada", ["End"], "16 / 16 de pulgada")], None, None),
 }
 
 fallos = []
@@ -90,6 +84,7 @@ def salida(*orden):
     return subprocess.run(orden, capture_output=True, text=True).stdout
 
 
+# "name: value" lines of a command, or "name=value" lines of a file, as a dict.
 def campos(texto, separador):
     return dict(linea.strip().split(separador, 1) for linea in texto.splitlines() if separador in linea)
 
@@ -100,9 +95,7 @@ class Calculadora:
         entorno = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
         self.proceso = subprocess.Popen([programa], env=entorno)
         escritorio = pyatspi.Registry.getDesktop(0)
-        self.aplicacion = esperar(lambda: next(a for a in (escritorio.getChildAtIndex(i)
-                                                            for i in range(escritorio.childCount))
-                                               if a is not None and a.name == self.nombre and a.childCount))
+        self.aplicacion = esperar(lambda: next(a for a in nodos(escritorio) if a.name == self.nombre and a.childCount))
         self.ventana = self.aplicacion.getChildAtIndex(0)
         self.ventana_x = esperar(lambda: salida("xdotool", "search", "--onlyvisible", "--pid",
                                                 str(self.proceso.pid)).split()[0])
@@ -118,36 +111,36 @@ class Calculadora:
 
 
 def leer(c, entrada_de_menu):
-    esperado = ESPERADO[c.nombre]
+    imagenes, listas, deslizadores, unidad, aviso = ESPERADO[c.nombre]
     comprobar(c.ventana.getRoleName() == "frame", f"la ventana es '{c.ventana.getRoleName()}'")
-    for imagen in ["Logotipo de Calculadoras RF"] + esperado["imagenes"]:
+    for imagen in ["Logotipo de Calculadoras RF"] + imagenes:
         comprobar(buscar(c.ventana, "image", imagen), f"falta la imagen '{imagen}'")
-    for lista in esperado["listas"]:
-        nodo = buscar(c.ventana, "combo box", lista)
-        comprobar(nodo and buscar(nodo, "text", lista), f"falta la lista '{lista}' o su entrada")
+    for lista in listas:
+        comprobar(buscar(buscar(c.ventana, "combo box", lista), "text", lista), f"falta la lista '{lista}'")
     for nodo in nodos(c.ventana):
         comprobar(nodo.getRoleName() != "frame" or nodo == c.ventana, "un trazo se presenta como marco")
         comprobar(nodo.getRoleName() != "filler" or not nodo.name, f"un relleno se llama '{nodo.name}'")
 
-    for deslizador, al_abrir, teclas, despues in esperado["deslizadores"]:
+    def dice(deslizador, descripcion):
         nodo = buscar(c.ventana, "slider", deslizador)
-        comprobar(nodo.description == al_abrir, f"'{deslizador}' dice '{nodo.description}' al abrir")
-        c.enfocar_y_pulsar(nodo, *teclas)
-        comprobar(esperar(lambda: nodo.description == despues, 3), f"'{deslizador}' dice '{nodo.description}'")
-    if "unidad" in esperado:
-        lista, texto, deslizador, despues = esperado["unidad"]
+        comprobar(esperar(lambda: nodo.description == descripcion, 3), f"'{deslizador}' dice '{nodo.description}'")
+        return nodo
+    for deslizador, al_abrir, teclas, despues in deslizadores:
+        c.enfocar_y_pulsar(dice(deslizador, al_abrir), *teclas)
+        dice(deslizador, despues)
+    if unidad:
+        lista, texto, deslizador, despues = unidad
         c.enfocar_y_pulsar(buscar(buscar(c.ventana, "combo box", lista), "text", lista), "ctrl+a", *texto)
-        nodo = buscar(c.ventana, "slider", deslizador)
-        comprobar(esperar(lambda: nodo.description == despues, 3), f"'{deslizador}' dice '{nodo.description}'")
-    if "aviso" in esperado:
-        boton, titulo, aceptar = esperado["aviso"]
+        dice(deslizador, despues)
+    if aviso:
+        boton, titulo, aceptar = aviso
         # A press through the bus would wait for the modal message box to close.
         c.enfocar_y_pulsar(buscar(c.ventana, "push button", boton), "space")
-        aviso = esperar(lambda: next(n for n in nodos(c.aplicacion) if n.name == titulo))
-        boton_del_aviso = aviso and buscar(aviso, "push button", aceptar)
-        comprobar(boton_del_aviso, f"el aviso no tiene el botón '{aceptar}'")
-        if boton_del_aviso:
-            boton_del_aviso.queryAction().doAction(0)
+        caja = esperar(lambda: next(n for n in nodos(c.aplicacion) if n.name == titulo))
+        boton = caja and buscar(caja, "push button", aceptar)
+        comprobar(boton, f"el aviso no tiene el botón '{aceptar}'")
+        if boton:
+            boton.queryAction().doAction(0)
             esperar(lambda: c.aplicacion.childCount == 1)
 
     with open(entrada_de_menu, encoding="utf-8") as archivo:

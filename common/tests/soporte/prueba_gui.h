@@ -38,15 +38,6 @@ struct Aviso {
 // OK as soon as it showed. A message box outside this fails the test.
 std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
 
-// The window's control with that objectName; a missing one ends the test.
-template <typename Control>
-Control* control(const QWidget& ventana, const QString& nombre)
-{
-    if (auto* encontrado = ventana.findChild<Control*>(nombre))
-        return encontrado;
-    throw std::runtime_error("no hay control " + nombre.toStdString());
-}
-
 // A test with the calculator window Ventana shown offscreen.
 template <typename Ventana>
 class ConVentana : public testing::Test {
@@ -56,18 +47,21 @@ protected:
         ventana.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
     }
+    // The window's control with that objectName; a missing one ends the test.
     template <typename Control = QWidget>
     [[nodiscard]] Control* control(const char* nombre) const
     {
-        return prueba::control<Control>(ventana, QString::fromUtf8(nombre));
+        if (auto* encontrado = ventana.template findChild<Control*>(QString::fromUtf8(nombre)))
+            return encontrado;
+        throw std::runtime_error(std::string("no hay control ") + nombre);
     }
     [[nodiscard]] QString texto(const char* caja) const { return control<QLineEdit>(caja)->text(); }
 
     Ventana ventana;
 };
 
-// Fails for every text of the window wider or taller than its box, and for
-// every picture that did not load.
+// Fails for every label or button text of the window wider or taller than
+// its box, and for every picture that did not load.
 void comprobar_diseno_completo(const QWidget& ventana);
 
 // Replaces the box's text by typing, as a user selects all and types over it.
@@ -86,25 +80,14 @@ std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QStrin
 bool muestra_todo_el_texto(QLineEdit* caja);
 
 // The contrast of each text of the window with what stands behind it (WCAG
-// contrast ratio, 1 to 21), by "container/objectName", beside the contrast
-// that the application's palette gives the same colour roles.
-struct Contraste {
-    double del_texto;
-    double del_tema;
-};
-std::map<QString, Contraste> contrastes_de_los_textos(const QWidget& ventana);
+// contrast ratio, 1 to 21), by "container/objectName".
+std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana);
 
 // Builds a window under the desktop's dark colour scheme (the test runs with
 // qt6ct's "darker") and under the default light palette, and fails for every
 // text whose contrast in the dark is below both its contrast in the light and
-// what the scheme gives its colour roles.
+// what the scheme gives its own texts.
 void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear);
-
-template <typename Ventana>
-void comprobar_tema_oscuro()
-{
-    comprobar_tema_oscuro([] { return std::make_unique<Ventana>(); });
-}
 
 // A text written with "." as decimal point, in the user's locale.
 QString en_locale(const char* texto);
