@@ -55,6 +55,8 @@ TEST(Resolver, ResultadoORechazo)
         // Capacitance and inductance are never rescaled.
         {"c_100MHz_100uH", C, u"", u"100", u"100", en(), u"|2.533E-08"},
         {"l_1Hz_1pF", L, u"1", u"", u"1", en(u"pF", u"nH", u"Hz"), u"|2.53302959120324E+16"},
+        {"l_1Hz_1nF", L, u"1", u"", u"1", en(u"nF", u"nH", u"Hz"), u"|25330295912032.4"},
+        {"c_1Hz_1nH", C, u"", u"1", u"1", en(u"pF", u"nH", u"Hz"), u"|25330295912032.4"},
         // Signs: F enters squared; both negative under the root cancel.
         {"c_inductancia_negativa", C, u"", u"-1", u"-1", en(), u"|-0.025330295912"},
         {"l_capacidad_negativa", L, u"-100", u"", u"1", en(u"pF"), u"|-253.302959"},
