@@ -41,8 +41,7 @@ TEST_F(VentanaFiltrosTest, OpcionesCambianMarcosYRecalculan)
 {
     for (const auto& [opcion, valor] :
          {std::pair{2, "100 KHz"}, std::pair{1, "15.915 KHz"}, std::pair{0, "15.915 KHz"}}) {
-        QTest::mouseClick(control<QRadioButton>(qPrintable(QStringLiteral("opt_filtros(%1)").arg(opcion))),
-                          Qt::LeftButton);
+        pulsar(qPrintable(QStringLiteral("opt_filtros(%1)").arg(opcion)));
         EXPECT_EQ(resultado(), en_locale(valor)) << opcion;
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(control(qPrintable(QStringLiteral("fra_filtros(%1)").arg(i)))->isVisible(), i == opcion);
@@ -57,7 +56,7 @@ TEST_F(VentanaFiltrosTest, UnidadEscritaOElegida)
     auto* unidades = control<QComboBox>("cmb_esc_c");
     for (const auto& [escrito, valor] : {std::pair{"n", "15.915 KHz"}, std::pair{"nF", "15.915 MHz"},
                                          std::pair{"nf", "15.915 MHz"}, std::pair{" pF", "15.915 MHz"}}) {
-        prueba::reemplazar_texto(unidades->lineEdit(), QString::fromLatin1(escrito));
+        escribir("cmb_esc_c", escrito);
         EXPECT_EQ(resultado(), en_locale(valor)) << escrito;
     }
     QTest::keyClick(unidades, Qt::Key_Down); // from the list's first unit to its third

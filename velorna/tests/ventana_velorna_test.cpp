@@ -20,16 +20,7 @@ protected:
         return control<QLabel>("lbl_result")->text() + u' ' + texto("txt_result") + u' ' +
                control<QLabel>("lbl_escalaresul")->text();
     }
-    void escribir(const char* control_, const char* texto_)
-    {
-        auto* lista = qobject_cast<QComboBox*>(control(control_));
-        prueba::reemplazar_texto(lista ? lista->lineEdit() : control<QLineEdit>(control_), QString::fromUtf8(texto_));
-    }
-    void elegir_parametro(int i)
-    {
-        QTest::mouseClick(control<QRadioButton>(qPrintable(QStringLiteral("opt_parametro(%1)").arg(i))),
-                          Qt::LeftButton);
-    }
+    void elegir_parametro(int i) { pulsar(qPrintable(QStringLiteral("opt_parametro(%1)").arg(i))); }
     // "Calcular" clicked, or Enter pressed in an entry.
     std::vector<prueba::Aviso> calcular(const char* entrada = nullptr)
     {
@@ -37,7 +28,7 @@ protected:
             if (entrada)
                 QTest::keyClick(control(entrada), Qt::Key_Return);
             else
-                QTest::mouseClick(control<QToolButton>("btb_resulta"), Qt::LeftButton);
+                pulsar("btb_resulta");
         });
     }
 };

@@ -3,6 +3,7 @@
 // Support for the tests that drive a real calculator window offscreen.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
@@ -38,6 +39,9 @@ struct Aviso {
 // OK as soon as it showed. A message box outside this fails the test.
 std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
 
+// Replaces the box's text by typing, as a user selects all and types over it.
+void reemplazar_texto(QLineEdit* caja, const QString& texto);
+
 // A test with the calculator window Ventana shown offscreen.
 template <typename Ventana>
 class ConVentana : public testing::Test {
@@ -56,6 +60,13 @@ protected:
         throw std::runtime_error(std::string("no hay control ") + nombre);
     }
     [[nodiscard]] QString texto(const char* caja) const { return control<QLineEdit>(caja)->text(); }
+    // Types over an entry or an editable list, as a user selects all and types.
+    void escribir(const char* nombre, const char* texto)
+    {
+        auto* lista = qobject_cast<QComboBox*>(control(nombre));
+        reemplazar_texto(lista ? lista->lineEdit() : control<QLineEdit>(nombre), QString::fromUtf8(texto));
+    }
+    void pulsar(const char* nombre) { QTest::mouseClick(control(nombre), Qt::LeftButton); }
 
     Ventana ventana;
 };
@@ -63,9 +74,6 @@ protected:
 // Fails for every label or button text of the window wider or taller than
 // its box, and for every picture that did not load.
 void comprobar_diseno_completo(const QWidget& ventana);
-
-// Replaces the box's text by typing, as a user selects all and types over it.
-void reemplazar_texto(QLineEdit* caja, const QString& texto);
 
 // Moves the slider with one key press, or with Qt::Key_unknown drags its
 // thumb to the position and holds it there: what the window shows then, it
