@@ -1,6 +1,7 @@
 #include "frecuencia_corte.h"
 
 #include "numerico/aritmetica.h"
+#include "numerico/escala_frecuencia.h"
 #include "numerico/escritura.h"
 #include "numerico/lectura.h"
 #include "numerico/redondeo.h"

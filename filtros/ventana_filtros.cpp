@@ -2,11 +2,11 @@
 
 #include "frecuencia_corte.h"
 #include "numerico/escritura.h"
-#include "plataforma/servicios.h"
-#include "ventana/controles.h"
+#include "plataforma/manejadores.h"
+#include "plataforma/texto.h"
 #include "ventana/estilo.h"
 #include "ventana/lista_de_unidades.h"
-#include "ventana/medidas.h"
+#include "ventana/marco_de_resultado.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -29,28 +29,30 @@ constexpr double escala_c = 100.0;
 // of the start values.
 constexpr double resultado_de_diseno = 15.915;
 
+constexpr DisenoDeVentana diseno{"frm_filtros", "Filtros Activos", 11310, 8610, "Image8", 1440, 6480,
+                                 "Label36",     "Label35",         {8280, 7080, 1815, 975}};
+
 } // namespace
 
 VentanaFiltros::VentanaFiltros()
-    : VentanaCalculadora(QStringLiteral("frm_filtros"), QStringLiteral("Filtros Activos"), QSize(px(11310), px(8610)))
+    : VentanaCalculadora(diseno)
 {
-    crear_logo(lienzo(), QStringLiteral("Image8"), 1440);
-    crear_banner(lienzo(), en_pixeles(6480, 120), QStringLiteral("Label36"), QStringLiteral("Label35"));
     crear_formula_pasa_bajos_y_altos();
     crear_formula_pasa_banda();
     crear_esquemas();
     crear_columnas_r_y_c();
-    resultado = crear_marco_resultado(lienzo(), {en_pixeles(7440, 1800, 3615, 2175), 13.5,
-                                             en_pixeles(240, 600, 2655, 375), en_pixeles(600, 1080, 2175, 495),
-                                             en_pixeles(2880, 1200, 615, 375)});
-    resultado.lbl_result->setText(QStringLiteral("Frecuencia de corte:"));
-    resultado.txt_result->setText(plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno,
-                                                                     plataforma::separadores_del_sistema())));
-    poner_unidad(resultado, QStringLiteral("KHz"));
+    resultado = new MarcoDeResultado(lienzo(), {{7440, 1800, 3615, 2175},
+                                                13.5,
+                                                {240, 600, 2655, 375},
+                                                {600, 1080, 2175, 495},
+                                                {2880, 1200, 615, 375}});
+    resultado->rotular(QStringLiteral("Frecuencia de corte:"), {});
+    resultado->mostrar(plataforma::a_qstring(
+                           numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),
+                       QStringLiteral("KHz"));
     crear_opciones();
-    btn_salir = crear_boton_salir(lienzo(), en_pixeles(8280, 7080, 1815, 975));
     ordenar_tabulacion();
-    btn_salir->setFocus();
+    btn_salir()->setFocus();
 
     Form_Load();
     describir_deslizadores();
@@ -144,10 +146,9 @@ void VentanaFiltros::crear_columnas_r_y_c()
         {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
     });
 
-    cmb_esc_c = crear_lista_de_unidades(lienzo(), QStringLiteral("cmb_esc_c"),
-                                        {QStringLiteral("uF"), QStringLiteral("nF"), QStringLiteral("pF")},
-                                        en_pixeles(6600, 2040, 615, 315), fuente(8.25, true),
-                                        QStringLiteral("Unidad de la capacidad"));
+    cmb_esc_c = crear_lista_de_unidades(lienzo(), QStringLiteral("cmb_esc_c"), filtros::unidades_de_capacidad,
+                                        filtros::divisor_microfaradios, en_pixeles(6600, 2040, 615, 315),
+                                        fuente(8.25, true), QStringLiteral("Unidad de la capacidad"));
     color_de_texto(cmb_esc_c, colores::rojo);
 
     crear_rectangulo(lienzo(), QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
@@ -158,8 +159,8 @@ void VentanaFiltros::crear_columnas_r_y_c()
     // The read-outs start as the sliders' start positions read, written in
     // the user's locale so that every computation reads back what they mean.
     const numerico::Separadores sep = plataforma::separadores_del_sistema();
-    txt_r = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
-    txt_c = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
+    txt_r = new CajaDeLectura(lienzo(), QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
+    txt_c = new CajaDeLectura(lienzo(), QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
     txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
     Sld_r->setAccessibleName(QStringLiteral("Resistencia R en kiloohmios"));
     txt_r->setAccessibleName(QStringLiteral("Valor de R en kiloohmios"));
@@ -172,18 +173,16 @@ void VentanaFiltros::crear_opciones()
 {
     QGroupBox* opciones = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Opciones"),
                                       en_pixeles(7440, 4200, 3615, 2415), fuente(13.5, true), colores::verde);
-    grupo_filtros = ventana::crear_opciones(opciones, QStringLiteral("opt_filtros"),
-                                            {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"),
-                                            QStringLiteral("Filtro Pasa Banda")},
-                                            en_pixeles(600, 480, 2535, 375), px(600));
-    for (int i = 0; i < 3; ++i)
-        opt_filtros[static_cast<std::size_t>(i)] = qobject_cast<QRadioButton*>(grupo_filtros->button(i));
+    opt_filtros = ventana::crear_opciones(opciones, QStringLiteral("opt_filtros"),
+                                          {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"),
+                                           QStringLiteral("Filtro Pasa Banda")},
+                                          en_pixeles(600, 480, 2535, 375), px(600));
 }
 
 void VentanaFiltros::ordenar_tabulacion()
 {
-    const QList<QWidget*> orden{btn_salir,      Sld_r,          Sld_c,          txt_r,     txt_c,
-                                opt_filtros[0], opt_filtros[1], opt_filtros[2], cmb_esc_c, resultado.txt_result};
+    const QList<QWidget*> orden{btn_salir(),    Sld_r,          Sld_c,          txt_r,     txt_c,
+                                opt_filtros[0], opt_filtros[1], opt_filtros[2], cmb_esc_c, resultado->caja()};
     ventana::ordenar_tabulacion(orden);
 }
 
@@ -191,7 +190,7 @@ void VentanaFiltros::conectar_manejadores()
 {
     plataforma::al_mover(Sld_r, this, &VentanaFiltros::Sld_r_Change);
     plataforma::al_mover(Sld_c, this, &VentanaFiltros::Sld_c_Change);
-    plataforma::conectar(grupo_filtros, &QButtonGroup::idClicked, this, &VentanaFiltros::opt_filtros_Click);
+    plataforma::conectar(opt_filtros[0]->group(), &QButtonGroup::idClicked, this, &VentanaFiltros::opt_filtros_Click);
     plataforma::conectar(cmb_esc_c, &QComboBox::activated, this, &VentanaFiltros::cmb_esc_c_Click);
     plataforma::conectar(cmb_esc_c->lineEdit(), &QLineEdit::textEdited, this, &VentanaFiltros::cmb_esc_c_Change);
 }
@@ -259,6 +258,5 @@ void VentanaFiltros::calcular_frecuencia_corte()
     const filtros::FrecuenciaDeCorte f =
         filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(),
                                            divisor_c, pasa_banda, plataforma::separadores_del_sistema());
-    poner_unidad(resultado, plataforma::a_qstring(f.unidad));
-    resultado.txt_result->setText(plataforma::a_qstring(f.valor));
+    resultado->mostrar(plataforma::a_qstring(f.valor), plataforma::a_qstring(f.unidad));
 }

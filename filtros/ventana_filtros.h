@@ -1,17 +1,19 @@
 #pragma once
 
-#include "ventana/armazon.h"
 #include "ventana/controles.h"
 #include "ventana/ventana_calculadora.h"
 
 #include <array>
 
-class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 class QSlider;
-class QToolButton;
+
+namespace ventana {
+class ListaDeUnidades;
+class MarcoDeResultado;
+} // namespace ventana
 
 // frm_filtros: the cut-off frequency of an active filter's RC section from
 // the R and C sliders, the capacitance unit and the filter type.
@@ -51,8 +53,6 @@ private:
     QSlider* Sld_r = nullptr;
     QSlider* Sld_c = nullptr;
     ventana::ListaDeUnidades* cmb_esc_c = nullptr;
-    std::array<QRadioButton*, 3> opt_filtros{};
-    QButtonGroup* grupo_filtros = nullptr;
-    ventana::MarcoResultado resultado{};
-    QToolButton* btn_salir = nullptr;
+    QList<QRadioButton*> opt_filtros;
+    ventana::MarcoDeResultado* resultado = nullptr;
 };

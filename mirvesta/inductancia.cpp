@@ -5,6 +5,8 @@
 #include "numerico/fallos.h"
 #include "numerico/redondeo.h"
 
+#include <limits>
+
 namespace mirvesta {
 
 using namespace numerico;
@@ -16,13 +18,14 @@ constexpr double centimetros_por_pulgada = 2.5;
 
 double en_pulgadas(std::int32_t dieciseisavos) { return dividir(static_cast<double>(dieciseisavos), 16.0); }
 
-// n x n in 32-bit integers, as the turns count is kept.
+// n x n in 32-bit integers, as the turns count is kept; a square beyond
+// their range is an overflow.
 std::int32_t cuadrado_entero(std::int32_t n)
 {
-    std::int32_t producto = 0;
-    if (__builtin_mul_overflow(n, n, &producto))
-        throw fallo_aritmetico(fallo_aritmetico::causa::desbordamiento);
-    return producto;
+    const std::int64_t producto = std::int64_t{n} * n;
+    if (producto > std::numeric_limits<std::int32_t>::max())
+        throw fallo_aritmetico(Causa::desbordamiento);
+    return static_cast<std::int32_t>(producto);
 }
 
 } // namespace

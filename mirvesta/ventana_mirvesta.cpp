@@ -1,11 +1,11 @@
 #include "ventana_mirvesta.h"
 
 #include "inductancia.h"
-#include "plataforma/servicios.h"
-#include "ventana/armazon.h"
+#include "plataforma/manejadores.h"
+#include "plataforma/texto.h"
+#include "ventana/caja_de_lectura.h"
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
-#include "ventana/medidas.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,35 +17,33 @@ using namespace ventana;
 
 namespace {
 
+constexpr DisenoDeVentana diseno{"frm_bobinas", "Cálculo de Inductancias Bajas", 8625, 9345, "Image8", 120, 5160,
+                                 "Label33",     "Label32",                       {6840, 6240, 1575, 975}};
+
 const QColor verde_de_leyenda{0, 192, 0};
 
 struct Deslizador {
     const char* nombre;
     const char* marco; // the outline drawn around it
-    int left;
+    int izquierda;
     int minimo, maximo, paso, paso_grande;
 };
 
 // One column: the outline, then the slider inside it.
 QSlider* crear_columna(QWidget* padre, const Deslizador& d)
 {
-    crear_rectangulo(padre, QString::fromLatin1(d.marco),
-                     en_pixeles(d.left - 15, 7185, 660, 1965));
-    return ventana::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.left, 7200, 630, 1935),
+    crear_rectangulo(padre, QString::fromLatin1(d.marco), en_pixeles(d.izquierda - 15, 7185, 660, 1965));
+    return ventana::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.izquierda, 7200, 630, 1935),
                                      d.minimo, d.maximo, d.paso, d.paso_grande);
 }
 
 } // namespace
 
 VentanaMirvesta::VentanaMirvesta()
-    : VentanaCalculadora(QStringLiteral("frm_bobinas"), QStringLiteral("Cálculo de Inductancias Bajas"),
-                         QSize(px(8625), px(9345)))
+    : VentanaCalculadora(diseno)
 {
-    crear_logo(lienzo(), QStringLiteral("Image8"), 120);
-    crear_banner(lienzo(), en_pixeles(5160, 120), QStringLiteral("Label33"), QStringLiteral("Label32"));
     crear_formula();
     crear_columnas();
-    btn_salir = crear_boton_salir(lienzo(), en_pixeles(6840, 6240, 1575, 975));
     crear_resultado();
     ordenar_tabulacion();
     txt_longitud->setFocus();
@@ -92,10 +90,10 @@ void VentanaMirvesta::crear_columnas()
         {"Label15", "1 pulgada = 2,5 cm", 3840, 6120, 1455, 255, 8.25, verde_de_leyenda, con_fondo},
     });
     // The design-time read-outs of the start positions stay until a slider moves.
-    txt_longitud = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_longitud"), en_pixeles(360, 6600, 615, 375), 8.25);
-    txt_nespiras = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_nespiras"), en_pixeles(1440, 6600, 615, 375), 8.25);
-    txt_radio = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_radio"), en_pixeles(2520, 6600, 855, 375), 8.25);
-    txt_radio_cm = crear_caja_bloqueada(lienzo(), QStringLiteral("txt_radio_cm"), en_pixeles(3840, 6600, 975, 375), 8.25);
+    txt_longitud = new CajaDeLectura(lienzo(), QStringLiteral("txt_longitud"), en_pixeles(360, 6600, 615, 375), 8.25);
+    txt_nespiras = new CajaDeLectura(lienzo(), QStringLiteral("txt_nespiras"), en_pixeles(1440, 6600, 615, 375), 8.25);
+    txt_radio = new CajaDeLectura(lienzo(), QStringLiteral("txt_radio"), en_pixeles(2520, 6600, 855, 375), 8.25);
+    txt_radio_cm = new CajaDeLectura(lienzo(), QStringLiteral("txt_radio_cm"), en_pixeles(3840, 6600, 975, 375), 8.25);
     txt_longitud->setText(QStringLiteral("0"));
     txt_nespiras->setText(QStringLiteral("1"));
     txt_radio->setText(QStringLiteral("1 / 16\""));
@@ -118,7 +116,7 @@ void VentanaMirvesta::crear_resultado()
 {
     QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Bobina µH"),
                                    en_pixeles(5160, 7560, 3255, 1575), fuente(12, true), colores::rojo);
-    txt_valorbobina = crear_caja_bloqueada(marco, QStringLiteral("txt_valorbobina"), en_pixeles(240, 600, 2775, 690), 18);
+    txt_valorbobina = new CajaDeLectura(marco, QStringLiteral("txt_valorbobina"), en_pixeles(240, 600, 2775, 690), 18);
     txt_valorbobina->setText(QStringLiteral("0.0069"));
     txt_valorbobina->setAccessibleName(QStringLiteral("Inductancia de la bobina en microhenrios"));
 }
@@ -126,7 +124,7 @@ void VentanaMirvesta::crear_resultado()
 void VentanaMirvesta::ordenar_tabulacion()
 {
     const QList<QWidget*> orden{txt_longitud, sld_longitud, txt_nespiras, sld_nespiras,   txt_radio,
-                                sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir};
+                                sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir()};
     ventana::ordenar_tabulacion(orden);
 }
 

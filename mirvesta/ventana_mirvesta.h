@@ -4,7 +4,6 @@
 
 class QLineEdit;
 class QSlider;
-class QToolButton;
 
 // frm_bobinas: the inductance of a single-layer air-core coil from three
 // sliders (radius, turns, length), recomputed on every movement.
@@ -37,5 +36,4 @@ private:
     QSlider* sld_longitud = nullptr;
     QSlider* sld_nespiras = nullptr;
     QSlider* sld_radio = nullptr;
-    QToolButton* btn_salir = nullptr;
 };

@@ -2,13 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-#include <QApplication>
-
-int main(int argc, char* argv[])
-{
-    QApplication aplicacion(argc, argv);
-    ventana::preparar_aplicacion(aplicacion, QStringLiteral("velorna"));
-    VentanaVelorna ventana;
-    ventana.show();
-    return QApplication::exec();
-}
+int main(int argc, char* argv[]) { return ventana::ejecutar<VentanaVelorna>(argc, argv, QStringLiteral("velorna")); }

@@ -1,6 +1,7 @@
 #include "resonancia.h"
 
 #include "numerico/aritmetica.h"
+#include "numerico/escala_frecuencia.h"
 #include "numerico/escritura.h"
 #include "numerico/fallos.h"
 #include "numerico/lectura.h"
@@ -16,7 +17,7 @@ namespace {
 // this value, not with the full double of 2 pi.
 constexpr double dos_pi = 6.283185307;
 
-bool es_blanco(std::u16string_view texto) { return texto.find_first_not_of(u' ') == std::u16string_view::npos; }
+bool solo_espacios(std::u16string_view texto) { return texto.find_first_not_of(u' ') == std::u16string_view::npos; }
 
 // e = 1 / (4 pi^2 F^2), formed step by step with F = f x factor twice.
 double inverso_de_cuatro_pi2_f2(double f, double esc_frec)
@@ -48,7 +49,7 @@ std::variant<Resultado, Rechazo> capacitancia(const Entradas& t, const Factores&
     const double f = valor_de_texto(t.frec);
     // The frequency is tested as the user's locale reads it; a text it
     // cannot read at all is no number either.
-    if (es_blanco(t.frec))
+    if (solo_espacios(t.frec))
         return Rechazo::valor_cero;
     try {
         if (texto_a_numero(t.frec, sep) == 0.0)

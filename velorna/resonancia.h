@@ -35,6 +35,16 @@ struct Factores {
     double frec;
 };
 
+// The units a capacitance and an inductance are given in: microfarads and
+// microhenries.
+inline constexpr std::u16string_view unidad_de_capacidad_calculada = unidades_de_capacidad[0].texto;
+inline constexpr std::u16string_view unidad_de_inductancia_calculada = unidades_de_inductancia[1].texto;
+
+// The units the lists show when the window opens: microfarads, microhenries
+// and megahertz.
+inline constexpr Factores factores_al_abrir{unidades_de_capacidad[0].factor, unidades_de_inductancia[1].factor,
+                                            unidades_de_frecuencia[2].factor};
+
 // Why an entry was refused instead of computed with.
 enum class Rechazo {
     valor_cero,     // an entry the case uses reads 0 (blank, "0", "0,5")

@@ -9,7 +9,6 @@
 namespace numerico {
 
 double sumar(double a, double b);
-double restar(double a, double b);
 double multiplicar(double a, double b);
 double dividir(double a, double b);
 double raiz_cuadrada(double a);

@@ -35,7 +35,7 @@ double a_double(const Decimal& d)
     // value = 0.<significativas> * 10^ajustado
     const std::int64_t ajustado = d.exponente + static_cast<std::int64_t>(d.digitos.size() - primero);
     if (ajustado > 310)
-        throw fallo_aritmetico(fallo_aritmetico::causa::desbordamiento);
+        throw fallo_aritmetico(Causa::desbordamiento);
     if (ajustado < -330)
         return d.negativo ? -0.0 : 0.0;
 
@@ -47,13 +47,14 @@ double a_double(const Decimal& d)
     const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
     if (error == std::errc::result_out_of_range) {
         if (ajustado > 0)
-            throw fallo_aritmetico(fallo_aritmetico::causa::desbordamiento);
+            throw fallo_aritmetico(Causa::desbordamiento);
         valor = 0.0;
     }
     return d.negativo ? -valor : valor;
 }
 
-bool es_blanco(char16_t c) { return c == u' ' || c == u'\t'; }
+// What texto_a_numero trims from both ends of a text.
+bool es_espacio_o_tabulador(char16_t c) { return c == u' ' || c == u'\t'; }
 
 // Reads "[E|e][sign]digits" at i; on success moves i past it.
 bool leer_exponente(std::u16string_view t, std::size_t& i, std::int64_t& exponente)
@@ -110,7 +111,8 @@ std::size_t leer_numero_inicial(std::u16string_view t, Decimal& d)
     return i;
 }
 
-std::u16string sin_blancos(std::u16string_view texto)
+// What valor_de_texto drops wherever it stands: spaces, tabs and line feeds.
+std::u16string sin_espacios_tabuladores_ni_saltos(std::u16string_view texto)
 {
     std::u16string limpio;
     limpio.reserve(texto.size());
@@ -120,19 +122,16 @@ std::u16string sin_blancos(std::u16string_view texto)
     return limpio;
 }
 
-[[noreturn]] void no_es_numero()
-{
-    throw fallo_de_conversion("El texto no es un número válido.");
-}
+[[noreturn]] void no_es_numero() { throw fallo_de_conversion(); }
 
 } // namespace
 
 double texto_a_numero(std::u16string_view texto, Separadores sep)
 {
     std::u16string_view t = texto;
-    while (!t.empty() && es_blanco(t.front()))
+    while (!t.empty() && es_espacio_o_tabulador(t.front()))
         t.remove_prefix(1);
-    while (!t.empty() && es_blanco(t.back()))
+    while (!t.empty() && es_espacio_o_tabulador(t.back()))
         t.remove_suffix(1);
 
     Decimal d;
@@ -164,14 +163,14 @@ double texto_a_numero(std::u16string_view texto, Separadores sep)
 double valor_de_texto(std::u16string_view texto)
 {
     Decimal d;
-    if (leer_numero_inicial(sin_blancos(texto), d) == 0)
+    if (leer_numero_inicial(sin_espacios_tabuladores_ni_saltos(texto), d) == 0)
         return 0.0;
     return a_double(d);
 }
 
 bool es_numero_completo(std::u16string_view texto)
 {
-    const std::u16string limpio = sin_blancos(texto);
+    const std::u16string limpio = sin_espacios_tabuladores_ni_saltos(texto);
     Decimal d;
     const std::size_t leido = leer_numero_inicial(limpio, d);
     return leido > 0 && leido == limpio.size();

@@ -28,13 +28,4 @@ double redondear_con_factor(double x, double m, double d)
 
 double redondear_3(double x) { return redondear_con_factor(x, 1000.0, 1000.0); }
 
-EscalaFrecuencia escala_frecuencia(double hercios)
-{
-    if (hercios >= 1000000.0)
-        return {1000000.0, u"MHz"};
-    if (hercios >= 1000.0)
-        return {1000.0, u"KHz"};
-    return {1.0, u"Hz"};
-}
-
 } // namespace numerico

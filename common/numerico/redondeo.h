@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace numerico {
 
 // (x * m) rounded to a whole number, ties to even, then divided by d. The
@@ -12,14 +10,5 @@ double redondear_con_factor(double x, double m, double d);
 
 // x rounded to three decimals.
 double redondear_3(double x);
-
-struct EscalaFrecuencia {
-    double divisor;
-    std::u16string_view unidad;
-};
-
-// The unit of a frequency in hertz by size: from 1000000 up "MHz", from 1000
-// up "KHz", below that "Hz".
-EscalaFrecuencia escala_frecuencia(double hercios);
 
 } // namespace numerico

@@ -1,6 +1,7 @@
 #include "numerico/aritmetica.h"
 #include "numerico/lectura.h"
-#include "plataforma/servicios.h"
+#include "plataforma/manejadores.h"
+#include "plataforma/texto.h"
 #include "soporte/prueba_gui.h"
 #include "ventana/aplicacion.h"
 

@@ -1,4 +1,5 @@
 #include "numerico/aritmetica.h"
+#include "numerico/escala_frecuencia.h"
 #include "numerico/fallos.h"
 #include "numerico/redondeo.h"
 #include "numerico/unidades.h"
@@ -48,13 +49,13 @@ TEST(EscalaFrecuencia, UmbralesExactos)
 // Each failing step names its own cause; underflow is no failure.
 TEST(AritmeticaComprobada, CadaPasoFallaConSuCausa)
 {
-    using enum fallo_aritmetico::causa;
+    using enum Causa;
     constexpr double maximo = std::numeric_limits<double>::max();
     const auto causa = [](auto paso) {
         try {
             paso();
         } catch (const fallo_aritmetico& f) {
-            return f.motivo();
+            return f.causa();
         }
         ADD_FAILURE() << "no falla";
         return operacion_invalida;

@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
-
-class QApplication;
 
 namespace ventana {
 
@@ -13,5 +12,17 @@ namespace ventana {
 // calculators' widgets; and the program's identity for docks and task bars,
 // its menu entry org.calculadorasrf.PROGRAM.desktop.
 void preparar_aplicacion(QApplication& aplicacion, const QString& programa);
+
+// The whole of a calculator program: its application, readied, and its one
+// window, until the window closes.
+template <typename Ventana>
+int ejecutar(int argc, char* argv[], const QString& programa)
+{
+    QApplication aplicacion(argc, argv);
+    preparar_aplicacion(aplicacion, programa);
+    Ventana ventana;
+    ventana.show();
+    return QApplication::exec();
+}
 
 } // namespace ventana

@@ -17,14 +17,16 @@ constexpr double fuente_minima = 4.0;
 
 } // namespace
 
-CajaDeLectura::CajaDeLectura(QWidget* padre, double puntos)
+CajaDeLectura::CajaDeLectura(QWidget* padre, const QString& nombre, QRect lugar, double puntos)
     : QLineEdit(padre)
     , fuente_de_diseno_(fuente(puntos, true))
 {
+    setObjectName(nombre);
     setReadOnly(true);
     setFont(fuente_de_diseno_);
     color_de_texto(this, colores::rojo);
     connect(this, &QLineEdit::textChanged, this, &CajaDeLectura::ajustar_fuente);
+    setGeometry(lugar);
 }
 
 void CajaDeLectura::resizeEvent(QResizeEvent* evento)

@@ -12,7 +12,7 @@ namespace ventana {
 // the design's size again.
 class CajaDeLectura : public QLineEdit {
 public:
-    CajaDeLectura(QWidget* padre, double puntos);
+    CajaDeLectura(QWidget* padre, const QString& nombre, QRect lugar, double puntos);
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;

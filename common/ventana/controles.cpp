@@ -3,7 +3,7 @@
 #include "decoracion.h"
 #include "estilo.h"
 #include "lista_de_unidades.h"
-#include "medidas.h"
+#include "plataforma/texto.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -59,8 +59,7 @@ void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
 {
     for (const Etiqueta& e : etiquetas) {
         QLabel* etiqueta = crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                                          en_pixeles(e.left, e.top, e.width, e.height),
-                                          fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
+                                          en_pixeles(e.lugar), fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
         if (e.aspecto & con_fondo)
             fondo_blanco(etiqueta);
         if (e.aspecto & centrada)
@@ -68,14 +67,20 @@ void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
     }
 }
 
-ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades,
+ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
+                                         std::span<const numerico::Unidad> unidades, double factor_al_abrir,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible)
 {
-    auto* lista = new ListaDeUnidades(padre, unidades);
+    QStringList textos;
+    for (const numerico::Unidad& unidad : unidades)
+        textos << plataforma::a_qstring(unidad.texto);
+    auto* lista = new ListaDeUnidades(padre, textos);
     lista->setObjectName(nombre);
     lista->nombrar(nombre_accesible);
     lista->setFont(fuente);
     lista->setGeometry(lugar);
+    const QString al_abrir = plataforma::a_qstring(numerico::unidad_de_factor(factor_al_abrir, unidades));
+    lista->setCurrentIndex(lista->findText(al_abrir));
     return lista;
 }
 
@@ -93,10 +98,11 @@ QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, in
     return deslizador;
 }
 
-QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
-                             int separacion)
+QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos,
+                                    QRect primera, int separacion)
 {
     auto* grupo = new QButtonGroup(marco);
+    QList<QRadioButton*> opciones;
     for (qsizetype i = 0; i < titulos.size(); ++i) {
         auto* opcion = new QRadioButton(titulos[i], marco);
         opcion->setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(i));
@@ -104,9 +110,10 @@ QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStr
         color_de_texto(opcion, colores::negro);
         opcion->setGeometry(primera.translated(0, static_cast<int>(i) * separacion));
         grupo->addButton(opcion, static_cast<int>(i));
+        opciones << opcion;
     }
-    grupo->button(0)->setChecked(true);
-    return grupo;
+    opciones.front()->setChecked(true);
+    return opciones;
 }
 
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
@@ -147,8 +154,13 @@ QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& r
 QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen)
 {
     return crear_imagen(padre, QString::fromLatin1(imagen.nombre),
-                        QStringLiteral(":/imagenes/") + QLatin1String(imagen.recurso),
-                        en_pixeles(imagen.left, imagen.top, imagen.width, imagen.height));
+                        QStringLiteral(":/imagenes/") + QLatin1String(imagen.recurso), en_pixeles(imagen.lugar));
+}
+
+void ordenar_tabulacion(const QList<QWidget*>& orden)
+{
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        QWidget::setTabOrder(orden[i - 1], orden[i]);
 }
 
 } // namespace ventana

@@ -4,8 +4,12 @@
 // its container, its objectName and its place in pixels (see medidas.h),
 // and leaves the control as the window design draws it.
 
+#include "medidas.h"
+#include "numerico/unidades.h"
+
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -13,8 +17,9 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 
-class QButtonGroup;
+class QRadioButton;
 class QSlider;
 class QGroupBox;
 class QLabel;
@@ -26,9 +31,9 @@ namespace ventana {
 class ListaDeUnidades;
 
 // A transparent label with its text at the top left, in the given colour on
-// the white of the window, or without one in its container's colours. A box of two lines or
-// more wraps its text at word boundaries; a box lower than one line grows to
-// the font's height, so no text is cut off at the bottom.
+// the white of the window, or without one in its container's colours. A box
+// of two lines or more wraps its text at word boundaries; a box lower than
+// one line grows to the font's height, so no text is cut off at the bottom.
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
                        const QFont& fuente, const std::optional<QColor>& color = std::nullopt);
 
@@ -45,11 +50,11 @@ enum Aspecto : unsigned {
     centrada = 1u << 2,  // text centred; otherwise at the left
 };
 
-// One label of a window design table, placed in twips.
+// One label of a window design table.
 struct Etiqueta {
     const char* nombre = nullptr;
     const char* texto = nullptr; // UTF-8
-    int left = 0, top = 0, width = 0, height = 0;
+    Lugar lugar;
     double puntos = 0;
     QColor color;
     unsigned aspecto = negrita;
@@ -58,11 +63,11 @@ struct Etiqueta {
 void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
 
 // One picture of a window design table: its objectName, its file among the
-// compiled pictures and its place in twips.
+// compiled pictures and its place.
 struct Imagen {
     const char* nombre = nullptr;
     const char* recurso = nullptr;
-    int left = 0, top = 0, width = 0, height = 0;
+    Lugar lugar;
 };
 
 QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
@@ -72,8 +77,11 @@ QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
                        const QFont& fuente, const QColor& color);
 
-// An editable unit list (see ListaDeUnidades), named for screen readers.
-ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const QStringList& unidades,
+// An editable list of the units of a unit table, in the table's order (see
+// ListaDeUnidades), showing the unit whose factor is given and named for
+// screen readers.
+ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
+                                         std::span<const numerico::Unidad> unidades, double factor_al_abrir,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible);
 
 // A vertical slider without tick marks, at its minimum, with the step of the
@@ -81,11 +89,11 @@ ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, 
 QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
                           int paso_grande);
 
-// Option buttons of one group, 9.75 bold in black on white, one
-// under the other from the first place down by the given spacing, named
-// "NOMBRE(i)" and with ids i; the first is selected.
-QButtonGroup* crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
-                             int separacion);
+// Option buttons of one group (their QButtonGroup, ids i), 9.75 bold in
+// black on white, one under the other from the first place down by the
+// given spacing, named "NOMBRE(i)"; the first is selected.
+QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos,
+                                    QRect primera, int separacion);
 
 // A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
@@ -96,5 +104,8 @@ QWidget* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar);
 
 // A picture drawn from an SVG resource at exactly the given size.
 QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar);
+
+// Gives the controls the tab order of the list, first to last.
+void ordenar_tabulacion(const QList<QWidget*>& orden);
 
 } // namespace ventana

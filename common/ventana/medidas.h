@@ -10,11 +10,18 @@ namespace ventana {
 
 constexpr int px(int twips) { return (twips + 7) / 15; }
 
-constexpr QRect en_pixeles(int left, int top, int width, int height)
+constexpr QRect en_pixeles(int izquierda, int arriba, int ancho, int alto)
 {
-    return {px(left), px(top), px(width), px(height)};
+    return {px(izquierda), px(arriba), px(ancho), px(alto)};
 }
 
-constexpr QPoint en_pixeles(int left, int top) { return {px(left), px(top)}; }
+constexpr QPoint en_pixeles(int izquierda, int arriba) { return {px(izquierda), px(arriba)}; }
+
+// A control's place in a design table, in twips.
+struct Lugar {
+    int izquierda = 0, arriba = 0, ancho = 0, alto = 0;
+};
+
+constexpr QRect en_pixeles(Lugar lugar) { return en_pixeles(lugar.izquierda, lugar.arriba, lugar.ancho, lugar.alto); }
 
 } // namespace ventana

@@ -1,8 +1,14 @@
 #include "ventana_calculadora.h"
 
+#include "boton_con_imagen.h"
+#include "controles.h"
 #include "estilo.h"
+#include "plataforma/manejadores.h"
 
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSvgWidget>
 #include <QIcon>
 #include <QScreen>
 #include <QScrollArea>
@@ -12,18 +18,45 @@
 
 namespace ventana {
 
-VentanaCalculadora::VentanaCalculadora(const QString& nombre, const QString& titulo, QSize cliente)
+VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
     : lienzo_(new QWidget(this))
 {
-    setObjectName(nombre);
-    setWindowTitle(titulo);
+    setObjectName(QString::fromLatin1(diseno.nombre));
+    setWindowTitle(QString::fromUtf8(diseno.titulo));
     setWindowIcon(QIcon(QStringLiteral(":/imagenes/osciloscopio.svg")));
     setFont(fuente(8.25));
     fondo_blanco(this);
+    const QSize cliente(px(diseno.ancho), px(diseno.alto));
     lienzo_->setObjectName(QStringLiteral("lienzo"));
     lienzo_->setFixedSize(cliente);
     fondo_blanco(lienzo_); // also where a scroll area holds it
     setFixedSize(cliente);
+
+    crear_imagen(lienzo_, QString::fromLatin1(diseno.logo), QStringLiteral(":/imagenes/logo.svg"),
+                 QRect(en_pixeles(diseno.izquierda_del_logo, 120), QSize(329, 96)))
+        ->setAccessibleName(QStringLiteral("Logotipo de Calculadoras RF"));
+    crear_banner(diseno);
+    btn_salir_ = new BotonConImagen(lienzo_, QStringLiteral("btn_salir"), QStringLiteral("Salir"),
+                                    QStringLiteral(":/imagenes/puerta.svg"), en_pixeles(diseno.salir));
+    btn_salir_->setAccessibleDescription(QStringLiteral("Cierra la calculadora"));
+    connect(btn_salir_, &QToolButton::clicked, this, [this] { plataforma::descargar(this); });
+}
+
+// The banner Frame4: the maker's name above and its description below, text
+// and background in the platform's colours.
+void VentanaCalculadora::crear_banner(const DisenoDeVentana& diseno)
+{
+    auto* banner = new QGroupBox(lienzo_);
+    banner->setObjectName(QStringLiteral("Frame4"));
+    banner->setAutoFillBackground(true);
+    colores_de_la_plataforma(banner);
+    banner->setGeometry(QRect(en_pixeles(diseno.izquierda_del_banner, 120), QSize(px(3375), px(1455))));
+    crear_etiqueta(banner, QString::fromLatin1(diseno.etiqueta_superior), QStringLiteral("calculadoras-rf.org"),
+                   en_pixeles(120, 240, 3135, 375), fuente(13.5))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    crear_etiqueta(banner, QString::fromLatin1(diseno.etiqueta_inferior),
+                   QStringLiteral("Cálculo para electrónica de RF"), en_pixeles(120, 720, 3135, 495), fuente(8.25))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 bool VentanaCalculadora::event(QEvent* evento)

@@ -1,14 +1,33 @@
 #pragma once
 
+#include "medidas.h"
+
 #include <QMargins>
 #include <QWidget>
 
 class QScrollArea;
+class QToolButton;
 
 namespace ventana {
 
-// A calculator's only window: a white design of fixed size, with the
-// oscilloscope icon, opened centred on the screen. The controls are placed
+// What a calculator window's design gives the shell: the window's name and
+// caption, its client area, and where the maker's logo, the banner and
+// "Salir" stand, in twips, with the objectNames the design gives them.
+struct DisenoDeVentana {
+    const char* nombre = nullptr;
+    const char* titulo = nullptr; // UTF-8
+    int ancho = 0, alto = 0;
+    const char* logo = nullptr;
+    int izquierda_del_logo = 0;
+    int izquierda_del_banner = 0;
+    const char* etiqueta_superior = nullptr;
+    const char* etiqueta_inferior = nullptr;
+    Lugar salir;
+};
+
+// A calculator's only window: a white design of fixed size with the
+// oscilloscope icon, the maker's logo beside the banner and the exit button
+// "Salir", opened centred on the screen. The window's own controls are placed
 // on lienzo(). Where the design and the window's frame do not fit the
 // screen's available area, the design sits in a scroll area as large as
 // that area allows, and the window opens inside the screen; where it fits,
@@ -17,20 +36,23 @@ class VentanaCalculadora : public QWidget {
     Q_OBJECT
 
 public:
-    VentanaCalculadora(const QString& nombre, const QString& titulo, QSize cliente);
+    explicit VentanaCalculadora(const DisenoDeVentana& diseno);
 
 protected:
     // The surface the window's controls stand on, in the design's pixels.
     [[nodiscard]] QWidget* lienzo() const { return lienzo_; }
+    [[nodiscard]] QToolButton* btn_salir() const { return btn_salir_; }
 
     bool event(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    void crear_banner(const DisenoDeVentana& diseno);
     void encajar_en_pantalla();
     [[nodiscard]] QMargins marco_de_ventana() const;
 
     QWidget* lienzo_;
+    QToolButton* btn_salir_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
     QMargins marco_usado_; // the frame the last placement counted with
 };

@@ -1,6 +1,7 @@
 #include "prueba_gui.h"
 
-#include "plataforma/servicios.h"
+#include "plataforma/manejadores.h"
+#include "plataforma/texto.h"
 #include "soporte/tablas.h"
 #include "ventana/aplicacion.h"
 

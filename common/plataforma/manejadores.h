@@ -1,18 +1,14 @@
 #pragma once
 
-// What the calculator windows need from Qt, and nothing more: the user's
-// numeric separators, one notification per slider movement, the modal
-// message box, unloading a window, and the guard every event handler runs
-// behind.
-
-#include "numerico/separadores.h"
+// How the calculator windows run their event handlers: each behind one
+// guard that stops it at a failing step and tells the user why, the modal
+// message box that does the telling, and unloading a window.
 
 #include <QObject>
 #include <QSlider>
 #include <QString>
 
 #include <exception>
-#include <string_view>
 #include <utility>
 
 class QWidget;
@@ -21,14 +17,6 @@ namespace plataforma {
 
 inline const QString titulo_de_aviso = QStringLiteral("Atencion");
 
-inline QString a_qstring(std::u16string_view texto)
-{
-    return QString::fromUtf16(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
-// Decimal and grouping separators of QLocale::system(), read at each call.
-numerico::Separadores separadores_del_sistema();
-
 // Modal message box over the window: the text, one OK button and the
 // information icon. Returns when the user has closed it.
 void avisar(QWidget* ventana, const QString& texto, const QString& titulo = titulo_de_aviso);
@@ -36,8 +24,9 @@ void avisar(QWidget* ventana, const QString& texto, const QString& titulo = titu
 // Destroys the window; the program ends with its last window.
 void descargar(QWidget* ventana);
 
-// Tells the user why a handler stopped; the window stays as the handler
-// left it and goes on taking events.
+// Tells the user why a handler stopped: the cause of a numeric failure in
+// its own words, or an internal error for anything else. The window stays
+// as the handler left it and goes on taking events.
 void avisar_fallo(QWidget* ventana, const std::exception& fallo);
 
 // Runs one event handler. A failure stops it at the failing step: what it

@@ -1,0 +1,51 @@
+#include "marco_de_resultado.h"
+
+#include "controles.h"
+#include "estilo.h"
+
+#include <QLabel>
+
+namespace ventana {
+
+MarcoDeResultado::MarcoDeResultado(QWidget* padre, const Diseno& diseno)
+    : QGroupBox(QStringLiteral("Resultado"), padre)
+    , lbl_result_(crear_etiqueta(this, QStringLiteral("lbl_result"), {}, en_pixeles(diseno.nombre), fuente(12, true),
+                                 colores::rojo))
+    , txt_result_(new CajaDeLectura(this, QStringLiteral("txt_result"), en_pixeles(diseno.valor), 13.5))
+    , lbl_escalaresul_(crear_etiqueta(this, QStringLiteral("lbl_escalaresul"), {}, en_pixeles(diseno.unidad),
+                                      fuente(12, true), colores::rojo))
+{
+    setObjectName(QStringLiteral("Frame3"));
+    setFont(fuente(diseno.puntos_del_titulo, true));
+    color_de_texto(this, colores::verde);
+    fondo_blanco(this);
+    setGeometry(en_pixeles(diseno.marco));
+    fondo_blanco(lbl_result_);
+    fondo_blanco(lbl_escalaresul_);
+}
+
+void MarcoDeResultado::rotular(const QString& nombre, const QString& unidad)
+{
+    txt_result_->clear();
+    lbl_result_->setText(nombre);
+    poner_unidad(unidad);
+}
+
+void MarcoDeResultado::mostrar(const QString& valor, const QString& unidad)
+{
+    poner_unidad(unidad);
+    mostrar(valor);
+}
+
+void MarcoDeResultado::mostrar(const QString& valor) { txt_result_->setText(valor); }
+
+void MarcoDeResultado::poner_unidad(const QString& unidad)
+{
+    lbl_escalaresul_->setText(unidad);
+    QString nombre = lbl_result_->text();
+    if (nombre.endsWith(u':'))
+        nombre.chop(1);
+    txt_result_->setAccessibleName(nombre + QStringLiteral(" en ") + unidad);
+}
+
+} // namespace ventana
