@@ -21,8 +21,8 @@ std::u16string lectura_de_deslizador(std::int32_t posicion, double escala, Separ
     return numero_a_texto(dividir(static_cast<double>(posicion), escala), sep);
 }
 
-FrecuenciaDeCorte calcular_frecuencia_corte(std::u16string_view texto_r, std::u16string_view texto_c,
-                                            double divisor_c, bool pasa_banda, Separadores sep)
+FrecuenciaDeCorte calcular_frecuencia_corte(std::u16string_view texto_r, std::u16string_view texto_c, double divisor_c,
+                                            bool pasa_banda, Separadores sep)
 {
     double x = 0.0; // seconds: R C, or 6.283184 R C
     if (pasa_banda) {

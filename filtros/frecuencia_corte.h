@@ -35,7 +35,7 @@ struct FrecuenciaDeCorte {
 // band-pass, 1 / (6.283184 R C) otherwise, rounded to three decimals before
 // the unit is chosen and rounded again after scaling. Throws the failures
 // of the numeric rules at the step where they arise.
-FrecuenciaDeCorte calcular_frecuencia_corte(std::u16string_view texto_r, std::u16string_view texto_c,
-                                            double divisor_c, bool pasa_banda, numerico::Separadores sep);
+FrecuenciaDeCorte calcular_frecuencia_corte(std::u16string_view texto_r, std::u16string_view texto_c, double divisor_c,
+                                            bool pasa_banda, numerico::Separadores sep);
 
 } // namespace filtros

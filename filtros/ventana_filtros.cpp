@@ -29,8 +29,8 @@ constexpr double escala_c = 100.0;
 // of the start values.
 constexpr double resultado_de_diseno = 15.915;
 
-constexpr DisenoDeVentana diseno{"frm_filtros", "Filtros Activos", 11310, 8610, "Image8", 1440, 6480,
-                                 "Label36",     "Label35",         {8280, 7080, 1815, 975}};
+constexpr DisenoDeVentana diseno{"frm_filtros", "Filtros Activos",      11310, 8610, "Image8", 1440, 6480, "Label36",
+                                 "Label35",     {8280, 7080, 1815, 975}};
 
 } // namespace
 
@@ -41,15 +41,13 @@ VentanaFiltros::VentanaFiltros()
     crear_formula_pasa_banda();
     crear_esquemas();
     crear_columnas_r_y_c();
-    resultado = new MarcoDeResultado(lienzo(), {{7440, 1800, 3615, 2175},
-                                                13.5,
-                                                {240, 600, 2655, 375},
-                                                {600, 1080, 2175, 495},
-                                                {2880, 1200, 615, 375}});
+    resultado = new MarcoDeResultado(
+        lienzo(),
+        {{7440, 1800, 3615, 2175}, 13.5, {240, 600, 2655, 375}, {600, 1080, 2175, 495}, {2880, 1200, 615, 375}});
     resultado->rotular(QStringLiteral("Frecuencia de corte:"), {});
-    resultado->mostrar(plataforma::a_qstring(
-                           numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),
-                       QStringLiteral("KHz"));
+    resultado->mostrar(
+        plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),
+        QStringLiteral("KHz"));
     crear_opciones();
     ordenar_tabulacion();
     btn_salir()->setFocus();
@@ -63,16 +61,17 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
 {
     fra_baal = crear_marco(lienzo(), QStringLiteral("fra_baal"), QStringLiteral("Fórmula"),
                            en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
-    crear_etiquetas(fra_baal, {
-        {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro},
-        {"Label2", "Fc =", 960, 1200, 855, 495, 13.5, colores::rojo},
-        {"Label3", "1", 2640, 960, 255, 375, 13.5, colores::rojo},
-        {"Label1", " 2 π R C", 2040, 1560, 1215, 375, 13.5, colores::rojo},
-        {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro},
-        {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul},
-        {"Label5", "Rf", 3000, 2520, 375, 375, 13.5, colores::azul},
-        {"Label4", "Ra", 3000, 3120, 615, 375, 13.5, colores::azul},
-    });
+    crear_etiquetas(fra_baal,
+                    {
+                        {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro},
+                        {"Label2", "Fc =", 960, 1200, 855, 495, 13.5, colores::rojo},
+                        {"Label3", "1", 2640, 960, 255, 375, 13.5, colores::rojo},
+                        {"Label1", " 2 π R C", 2040, 1560, 1215, 375, 13.5, colores::rojo},
+                        {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro},
+                        {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul},
+                        {"Label5", "Rf", 3000, 2520, 375, 375, 13.5, colores::azul},
+                        {"Label4", "Ra", 3000, 3120, 615, 375, 13.5, colores::azul},
+                    });
     crear_linea(fra_baal, QStringLiteral("Line4"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_baal, QStringLiteral("Line1"), en_pixeles(2880, 3000), en_pixeles(3480, 3000), colores::azul, 2);
     // Rf over Ra stands in the blank inside the parentheses: ")" right of its bar.
@@ -84,16 +83,17 @@ void VentanaFiltros::crear_formula_pasa_banda()
 {
     fra_banda = crear_marco(lienzo(), QStringLiteral("fra_banda"), QStringLiteral("Fórmula"),
                             en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
-    crear_etiquetas(fra_banda, {
-        {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro},
-        {"Label23", "Fci =", 840, 1200, 855, 495, 12, colores::rojo},
-        {"Label22", "1", 2640, 960, 255, 375, 12, colores::negro},
-        {"Label21", "R1  C1", 2280, 1560, 855, 375, 12, colores::negro},
-        {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro},
-        {"Label26", "Fcs =", 840, 2760, 855, 495, 12, colores::rojo},
-        {"Label25", "1", 2640, 2520, 255, 375, 12, colores::negro},
-        {"Label24", "R2  C2", 2280, 3120, 855, 375, 12, colores::negro},
-    });
+    crear_etiquetas(fra_banda,
+                    {
+                        {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro},
+                        {"Label23", "Fci =", 840, 1200, 855, 495, 12, colores::rojo},
+                        {"Label22", "1", 2640, 960, 255, 375, 12, colores::negro},
+                        {"Label21", "R1  C1", 2280, 1560, 855, 375, 12, colores::negro},
+                        {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro},
+                        {"Label26", "Fcs =", 840, 2760, 855, 495, 12, colores::rojo},
+                        {"Label25", "1", 2640, 2520, 255, 375, 12, colores::negro},
+                        {"Label24", "R2  C2", 2280, 3120, 855, 375, 12, colores::negro},
+                    });
     crear_linea(fra_banda, QStringLiteral("Line2"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_banda, QStringLiteral("Line3"), en_pixeles(1800, 3000), en_pixeles(3480, 3000), colores::negro, 2);
     fra_banda->hide();
@@ -103,28 +103,31 @@ void VentanaFiltros::crear_esquemas()
 {
     const QColor& azul = colores::azul_oscuro;
     const QColor& rojo = colores::rojo;
-    crear_esquema(0, "Filtro Pasa Bajos", {"bajo", "pasa_bajos.svg", 480, 600, 3645, 2190}, {
-        {"Label31", "Vi", 240, 600, 375, 375, 12, azul},
-        {"Label14", "R", 1080, 480, 255, 375, 12, rojo},
-        {"Label13", "C", 1320, 1320, 255, 375, 12, rojo},
-        {"Label11", "Rf", 3840, 1320, 375, 375, 12, azul},
-        {"Label12", "Ra", 3840, 2160, 495, 375, 12, azul},
-        {"Label32", "Vo", 4080, 600, 375, 375, 12, azul},
-    });
-    crear_esquema(1, "Filtro Pasa Altos", {"alto", "pasa_altos.svg", 600, 600, 3555, 2220}, {
-        {"Label33", "Vi", 240, 600, 375, 375, 12, azul},
-        {"Label17", "C", 1080, 360, 255, 375, 12, rojo},
-        {"Label18", "R", 1440, 1320, 255, 375, 12, rojo},
-        {"Label7", "Rf", 3840, 1200, 375, 375, 12, azul},
-        {"Label9", "Ra", 3840, 2040, 495, 375, 12, azul},
-        {"Label34", "Vo", 4080, 600, 375, 375, 12, azul},
-    });
-    crear_esquema(2, "Filtro Pasa Banda", {"banda", "pasa_banda.svg", 600, 480, 3750, 2070}, {
-        {"Label16", "R1", 960, 1200, 375, 375, 12, rojo},
-        {"Label15", "C1", 1680, 1800, 375, 375, 12, rojo},
-        {"Label20", "R2", 2640, 840, 375, 375, 12, rojo},
-        {"Label19", "C2", 3240, 360, 375, 375, 12, rojo},
-    });
+    crear_esquema(0, "Filtro Pasa Bajos", {"bajo", "pasa_bajos.svg", 480, 600, 3645, 2190},
+                  {
+                      {"Label31", "Vi", 240, 600, 375, 375, 12, azul},
+                      {"Label14", "R", 1080, 480, 255, 375, 12, rojo},
+                      {"Label13", "C", 1320, 1320, 255, 375, 12, rojo},
+                      {"Label11", "Rf", 3840, 1320, 375, 375, 12, azul},
+                      {"Label12", "Ra", 3840, 2160, 495, 375, 12, azul},
+                      {"Label32", "Vo", 4080, 600, 375, 375, 12, azul},
+                  });
+    crear_esquema(1, "Filtro Pasa Altos", {"alto", "pasa_altos.svg", 600, 600, 3555, 2220},
+                  {
+                      {"Label33", "Vi", 240, 600, 375, 375, 12, azul},
+                      {"Label17", "C", 1080, 360, 255, 375, 12, rojo},
+                      {"Label18", "R", 1440, 1320, 255, 375, 12, rojo},
+                      {"Label7", "Rf", 3840, 1200, 375, 375, 12, azul},
+                      {"Label9", "Ra", 3840, 2040, 495, 375, 12, azul},
+                      {"Label34", "Vo", 4080, 600, 375, 375, 12, azul},
+                  });
+    crear_esquema(2, "Filtro Pasa Banda", {"banda", "pasa_banda.svg", 600, 480, 3750, 2070},
+                  {
+                      {"Label16", "R1", 960, 1200, 375, 375, 12, rojo},
+                      {"Label15", "C1", 1680, 1800, 375, 375, 12, rojo},
+                      {"Label20", "R2", 2640, 840, 375, 375, 12, rojo},
+                      {"Label19", "C2", 3240, 360, 375, 375, 12, rojo},
+                  });
 }
 
 // One schematic frame: the drawing, with the labels of its parts over it.
@@ -142,9 +145,9 @@ void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana
 void VentanaFiltros::crear_columnas_r_y_c()
 {
     crear_etiquetas(lienzo(), {
-        {"Label8", "R  (K)", 5400, 2040, 735, 375, 12, colores::rojo},
-        {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
-    });
+                                  {"Label8", "R  (K)", 5400, 2040, 735, 375, 12, colores::rojo},
+                                  {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
+                              });
 
     cmb_esc_c = crear_lista_de_unidades(lienzo(), QStringLiteral("cmb_esc_c"), filtros::unidades_de_capacidad,
                                         filtros::divisor_microfaradios, en_pixeles(6600, 2040, 615, 315),
@@ -173,10 +176,10 @@ void VentanaFiltros::crear_opciones()
 {
     QGroupBox* opciones = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Opciones"),
                                       en_pixeles(7440, 4200, 3615, 2415), fuente(13.5, true), colores::verde);
-    opt_filtros = ventana::crear_opciones(opciones, QStringLiteral("opt_filtros"),
-                                          {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"),
-                                           QStringLiteral("Filtro Pasa Banda")},
-                                          en_pixeles(600, 480, 2535, 375), px(600));
+    opt_filtros = ventana::crear_opciones(
+        opciones, QStringLiteral("opt_filtros"),
+        {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"), QStringLiteral("Filtro Pasa Banda")},
+        en_pixeles(600, 480, 2535, 375), px(600));
 }
 
 void VentanaFiltros::ordenar_tabulacion()
@@ -195,10 +198,7 @@ void VentanaFiltros::conectar_manejadores()
     plataforma::conectar(cmb_esc_c->lineEdit(), &QLineEdit::textEdited, this, &VentanaFiltros::cmb_esc_c_Change);
 }
 
-void VentanaFiltros::Form_Load()
-{
-    divisor_c = filtros::divisor_microfaradios;
-}
+void VentanaFiltros::Form_Load() { divisor_c = filtros::divisor_microfaradios; }
 
 void VentanaFiltros::opt_filtros_Click(int indice)
 {
@@ -238,16 +238,16 @@ void VentanaFiltros::describir_deslizadores()
 
 void VentanaFiltros::Sld_r_Change()
 {
-    txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r,
-                                                            plataforma::separadores_del_sistema())));
+    txt_r->setText(plataforma::a_qstring(
+        filtros::lectura_de_deslizador(Sld_r->value(), escala_r, plataforma::separadores_del_sistema())));
     describir_deslizadores();
     calcular_frecuencia_corte();
 }
 
 void VentanaFiltros::Sld_c_Change()
 {
-    txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c,
-                                                            plataforma::separadores_del_sistema())));
+    txt_c->setText(plataforma::a_qstring(
+        filtros::lectura_de_deslizador(Sld_c->value(), escala_c, plataforma::separadores_del_sistema())));
     describir_deslizadores();
     calcular_frecuencia_corte();
 }
@@ -256,7 +256,7 @@ void VentanaFiltros::calcular_frecuencia_corte()
 {
     const bool pasa_banda = opt_filtros[2]->isChecked();
     const filtros::FrecuenciaDeCorte f =
-        filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(),
-                                           divisor_c, pasa_banda, plataforma::separadores_del_sistema());
+        filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(), divisor_c,
+                                           pasa_banda, plataforma::separadores_del_sistema());
     resultado->mostrar(plataforma::a_qstring(f.valor), plataforma::a_qstring(f.unidad));
 }

@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 // Moves the slider back and forth between two positions, one notification

@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     ventana.setWindowTitle(QStringLiteral("Ventana minima"));
     ventana.setFixedSize(754, 574);
     if (argc > 1 && QByteArray(argv[1]) == "texto")
-        new QLabel(QStringLiteral("Filtros Activos"), &ventana);
+        new QLabel(QStringLiteral("15,915 KHz"), &ventana);
     ventana.show();
     return QApplication::exec();
 }

@@ -22,9 +22,9 @@ std::u16string lectura_de_radio_en_cm(std::int32_t dieciseisavos);
 std::u16string numero_a_texto_con_signo(double x);
 
 struct Inductancia {
-    double numerador;   // R^2 n^2
-    double denominador; // 9 R + 25 l
-    double inductancia; // microhenries, before rounding
+    double numerador;     // R^2 n^2
+    double denominador;   // 9 R + 25 l
+    double inductancia;   // microhenries, before rounding
     std::u16string texto; // rounded to four decimals, in the user's locale
 };
 

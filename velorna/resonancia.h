@@ -20,8 +20,7 @@ inline constexpr numerico::Unidad unidades_de_capacidad[] = {
     {u"\u00b5F", 1000000.0}, {u"nF", 1000000000.0}, {u"pF", 1000000000000.0}};
 inline constexpr numerico::Unidad unidades_de_inductancia[] = {
     {u"mH", 1000.0}, {u"\u00b5H", 1000000.0}, {u"nH", 1000000000.0}};
-inline constexpr numerico::Unidad unidades_de_frecuencia[] = {
-    {u"Hz", 1.0}, {u"KHz", 1000.0}, {u"MHz", 1000000.0}};
+inline constexpr numerico::Unidad unidades_de_frecuencia[] = {{u"Hz", 1.0}, {u"KHz", 1000.0}, {u"MHz", 1000000.0}};
 
 struct Entradas {
     std::u16string_view capa;

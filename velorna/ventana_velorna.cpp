@@ -22,9 +22,9 @@ using velorna::Parametro;
 
 namespace {
 
-constexpr DisenoDeVentana diseno{"frm_c_tanque", "Velorna, generador de Onda Portadora", 8700, 8070, "Image2", 120,
-                                 5160,           "Label8",
-                                 "Label9",       {6600, 6960, 1695, 855}};
+constexpr DisenoDeVentana diseno{
+    "frm_c_tanque",         "Velorna, generador de Onda Portadora", 8700, 8070, "Image2", 120, 5160, "Label8", "Label9",
+    {6600, 6960, 1695, 855}};
 
 // The three quantities in the order of Parametro, which the rows follow: the
 // name of each (its row's caption and the result's), its row, its units with
@@ -119,9 +119,9 @@ void VentanaVelorna::crear_filas()
     for (std::size_t i = 0; i < filas.size(); ++i) {
         const Cantidad& c = cantidades[i];
         Fila& fila = filas[i];
-        fila.etiqueta = crear_etiqueta(lienzo(), QString::fromLatin1(c.etiqueta), QString::fromUtf8(c.nombre),
-                                       en_pixeles(240, c.arriba, c.ancho_de_etiqueta, 375), fuente(12, true),
-                                       colores::negro);
+        fila.etiqueta =
+            crear_etiqueta(lienzo(), QString::fromLatin1(c.etiqueta), QString::fromUtf8(c.nombre),
+                           en_pixeles(240, c.arriba, c.ancho_de_etiqueta, 375), fuente(12, true), colores::negro);
         fondo_blanco(fila.etiqueta);
         fila.entrada = new QLineEdit(lienzo());
         fila.entrada->setObjectName(QString::fromLatin1(c.entrada));
@@ -223,7 +223,9 @@ void VentanaVelorna::opt_parametro_Click(int indice)
 
 void VentanaVelorna::btb_resulta_Click()
 {
-    const auto texto = [this](Parametro p) { return filas[static_cast<std::size_t>(p)].entrada->text().toStdU16String(); };
+    const auto texto = [this](Parametro p) {
+        return filas[static_cast<std::size_t>(p)].entrada->text().toStdU16String();
+    };
     const std::u16string capa = texto(Parametro::capacitancia);
     const std::u16string indu = texto(Parametro::inductancia);
     const std::u16string frec = texto(Parametro::frecuencia);

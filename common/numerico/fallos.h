@@ -19,8 +19,7 @@ class fallo_numerico : public std::exception {
 public:
     explicit fallo_numerico(Causa causa) noexcept
         : causa_(causa)
-    {
-    }
+    {}
     [[nodiscard]] Causa causa() const noexcept { return causa_; }
     [[nodiscard]] const char* what() const noexcept override;
 
@@ -33,8 +32,7 @@ class fallo_de_conversion : public fallo_numerico {
 public:
     fallo_de_conversion() noexcept
         : fallo_numerico(Causa::no_es_numero)
-    {
-    }
+    {}
 };
 
 // A floating-point step divided by zero, overflowed the double range or was

@@ -14,7 +14,7 @@ namespace {
 // digits ever reach the conversion.
 struct Decimal {
     bool negativo = false;
-    std::string digitos;       // integer and fractional digits, in order
+    std::string digitos;        // integer and fractional digits, in order
     std::int64_t exponente = 0; // power of ten applied after the last digit
 };
 
@@ -30,8 +30,7 @@ double a_double(const Decimal& d)
     if (primero == std::string::npos)
         return d.negativo ? -0.0 : 0.0;
     const auto ultimo = d.digitos.find_last_not_of('0');
-    const std::string_view significativas =
-        std::string_view(d.digitos).substr(primero, ultimo - primero + 1);
+    const std::string_view significativas = std::string_view(d.digitos).substr(primero, ultimo - primero + 1);
     // value = 0.<significativas> * 10^ajustado
     const std::int64_t ajustado = d.exponente + static_cast<std::int64_t>(d.digitos.size() - primero);
     if (ajustado > 310)

@@ -17,14 +17,16 @@ struct Unidad {
 // factor in use.
 constexpr double factor_de_unidad(std::u16string_view texto, std::span<const Unidad> unidades, double actual)
 {
-    const auto unidad = std::find_if(unidades.begin(), unidades.end(), [&](const Unidad& u) { return u.texto == texto; });
+    const auto unidad =
+        std::find_if(unidades.begin(), unidades.end(), [&](const Unidad& u) { return u.texto == texto; });
     return unidad == unidades.end() ? actual : unidad->factor;
 }
 
 // The text of the unit whose factor is in use; empty for a factor of none.
 constexpr std::u16string_view unidad_de_factor(double factor, std::span<const Unidad> unidades)
 {
-    const auto unidad = std::find_if(unidades.begin(), unidades.end(), [&](const Unidad& u) { return u.factor == factor; });
+    const auto unidad =
+        std::find_if(unidades.begin(), unidades.end(), [&](const Unidad& u) { return u.factor == factor; });
     return unidad == unidades.end() ? std::u16string_view() : unidad->texto;
 }
 

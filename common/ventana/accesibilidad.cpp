@@ -18,8 +18,7 @@ class TrazoAccesible : public QAccessibleWidget {
 public:
     explicit TrazoAccesible(QWidget* trazo)
         : QAccessibleWidget(trazo, QAccessible::Whitespace)
-    {
-    }
+    {}
 
     [[nodiscard]] QString text(QAccessible::Text /*texto*/) const override { return {}; }
 };
@@ -31,8 +30,7 @@ class ListaAccesible : public QAccessibleWidget {
 public:
     explicit ListaAccesible(QWidget* lista)
         : QAccessibleWidget(lista, QAccessible::ComboBox)
-    {
-    }
+    {}
 
     [[nodiscard]] QString text(QAccessible::Text texto) const override
     {

@@ -15,8 +15,8 @@
 
 namespace ventana {
 
-QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
-                       const QFont& fuente, const std::optional<QColor>& color)
+QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
+                       const std::optional<QColor>& color)
 {
     auto* etiqueta = new QLabel(texto, padre);
     etiqueta->setObjectName(nombre);
@@ -98,8 +98,8 @@ QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, in
     return deslizador;
 }
 
-QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos,
-                                    QRect primera, int separacion)
+QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
+                                    int separacion)
 {
     auto* grupo = new QButtonGroup(marco);
     QList<QRadioButton*> opciones;
@@ -116,8 +116,8 @@ QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, con
     return opciones;
 }
 
-QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
-                       const QFont& fuente, const QColor& color)
+QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar, const QFont& fuente,
+                       const QColor& color)
 {
     auto* marco = new QGroupBox(titulo, padre);
     marco->setObjectName(nombre);
@@ -128,8 +128,7 @@ QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& tit
     return marco;
 }
 
-QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
-                     int grosor)
+QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color, int grosor)
 {
     QWidget* linea = Decoracion::linea(padre, desde, hasta, color, grosor);
     linea->setObjectName(nombre);

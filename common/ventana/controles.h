@@ -34,8 +34,8 @@ class ListaDeUnidades;
 // the white of the window, or without one in its container's colours. A box
 // of two lines or more wraps its text at word boundaries; a box lower than
 // one line grows to the font's height, so no text is cut off at the bottom.
-QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar,
-                       const QFont& fuente, const std::optional<QColor>& color = std::nullopt);
+QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
+                       const std::optional<QColor>& color = std::nullopt);
 
 // Widens or narrows the blanks of a label (its font's word spacing) so that
 // the character at `indice` starts at `x` in the label's container: a
@@ -74,8 +74,8 @@ QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 
 // A frame with a caption, white inside, its caption in the given font and
 // colour; its children place themselves relative to its top left corner.
-QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar,
-                       const QFont& fuente, const QColor& color);
+QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar, const QFont& fuente,
+                       const QColor& color);
 
 // An editable list of the units of a unit table, in the table's order (see
 // ListaDeUnidades), showing the unit whose factor is given and named for
@@ -92,12 +92,12 @@ QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, in
 // Option buttons of one group (their QButtonGroup, ids i), 9.75 bold in
 // black on white, one under the other from the first place down by the
 // given spacing, named "NOMBRE(i)"; the first is selected.
-QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos,
-                                    QRect primera, int separacion);
+QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
+                                    int separacion);
 
 // A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,
-                    int grosor);
+                     int grosor);
 
 // A rectangle outline one pixel wide, transparent inside (a Decoracion).
 QWidget* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar);

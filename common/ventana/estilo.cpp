@@ -14,10 +14,10 @@ namespace {
 // spares every font of the window a fruitless search for the design family.
 const QStringList& familias()
 {
-    static const QStringList elegidas = QFontDatabase::hasFamily(QString::fromLatin1(familia_de_diseno))
-                                            ? QStringList{QString::fromLatin1(familia_de_diseno),
-                                                          QString::fromLatin1(familia_sustituta)}
-                                            : QStringList{QString::fromLatin1(familia_sustituta)};
+    static const QStringList elegidas =
+        QFontDatabase::hasFamily(QString::fromLatin1(familia_de_diseno))
+            ? QStringList{QString::fromLatin1(familia_de_diseno), QString::fromLatin1(familia_sustituta)}
+            : QStringList{QString::fromLatin1(familia_sustituta)};
     return elegidas;
 }
 

@@ -7,13 +7,13 @@
 
 #include <QEvent>
 #include <QGroupBox>
-#include <QLabel>
-#include <QSvgWidget>
 #include <QIcon>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QSvgWidget>
 #include <QWindow>
 
 namespace ventana {
