@@ -19,6 +19,9 @@
 
 using namespace ventana;
 
+// The design tables below keep one row per control, as the design lists
+// them, outside the formatter.
+
 namespace {
 
 // Tenths of a kilo-ohm and hundredths of a capacitance unit per slider step.
@@ -61,17 +64,18 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
 {
     fra_baal = crear_marco(lienzo(), QStringLiteral("fra_baal"), QStringLiteral("Fórmula"),
                            en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
-    crear_etiquetas(fra_baal,
-                    {
-                        {"Label30", "Frecuencia de corte", {360, 600, 2535, 375}, 12, colores::negro},
-                        {"Label2", "Fc =", {960, 1200, 855, 495}, 13.5, colores::rojo},
-                        {"Label3", "1", {2640, 960, 255, 375}, 13.5, colores::rojo},
-                        {"Label1", " 2 π R C", {2040, 1560, 1215, 375}, 13.5, colores::rojo},
-                        {"Label29", "Salida con ganancia del filtro", {360, 2160, 3735, 375}, 12, colores::negro},
-                        {"Label6", "Vo =  Vi ( 1+          )", {960, 2760, 2895, 495}, 13.5, colores::azul},
-                        {"Label5", "Rf", {3000, 2520, 375, 375}, 13.5, colores::azul},
-                        {"Label4", "Ra", {3000, 3120, 615, 375}, 13.5, colores::azul},
-                    });
+    // clang-format off
+    crear_etiquetas(fra_baal, {
+        {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro},
+        {"Label2", "Fc =", 960, 1200, 855, 495, 13.5, colores::rojo},
+        {"Label3", "1", 2640, 960, 255, 375, 13.5, colores::rojo},
+        {"Label1", " 2 π R C", 2040, 1560, 1215, 375, 13.5, colores::rojo},
+        {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro},
+        {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul},
+        {"Label5", "Rf", 3000, 2520, 375, 375, 13.5, colores::azul},
+        {"Label4", "Ra", 3000, 3120, 615, 375, 13.5, colores::azul},
+    });
+    // clang-format on
     crear_linea(fra_baal, QStringLiteral("Line4"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_baal, QStringLiteral("Line1"), en_pixeles(2880, 3000), en_pixeles(3480, 3000), colores::azul, 2);
     // Rf over Ra stands in the blank inside the parentheses: ")" right of its bar.
@@ -83,17 +87,18 @@ void VentanaFiltros::crear_formula_pasa_banda()
 {
     fra_banda = crear_marco(lienzo(), QStringLiteral("fra_banda"), QStringLiteral("Fórmula"),
                             en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
-    crear_etiquetas(fra_banda,
-                    {
-                        {"Label27", "Frecuencia de corte inferior", {480, 600, 3495, 255}, 12, colores::negro},
-                        {"Label23", "Fci =", {840, 1200, 855, 495}, 12, colores::rojo},
-                        {"Label22", "1", {2640, 960, 255, 375}, 12, colores::negro},
-                        {"Label21", "R1  C1", {2280, 1560, 855, 375}, 12, colores::negro},
-                        {"Label28", "Frecuencia de corte superior", {480, 2160, 3495, 375}, 12, colores::negro},
-                        {"Label26", "Fcs =", {840, 2760, 855, 495}, 12, colores::rojo},
-                        {"Label25", "1", {2640, 2520, 255, 375}, 12, colores::negro},
-                        {"Label24", "R2  C2", {2280, 3120, 855, 375}, 12, colores::negro},
-                    });
+    // clang-format off
+    crear_etiquetas(fra_banda, {
+        {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro},
+        {"Label23", "Fci =", 840, 1200, 855, 495, 12, colores::rojo},
+        {"Label22", "1", 2640, 960, 255, 375, 12, colores::negro},
+        {"Label21", "R1  C1", 2280, 1560, 855, 375, 12, colores::negro},
+        {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro},
+        {"Label26", "Fcs =", 840, 2760, 855, 495, 12, colores::rojo},
+        {"Label25", "1", 2640, 2520, 255, 375, 12, colores::negro},
+        {"Label24", "R2  C2", 2280, 3120, 855, 375, 12, colores::negro},
+    });
+    // clang-format on
     crear_linea(fra_banda, QStringLiteral("Line2"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_banda, QStringLiteral("Line3"), en_pixeles(1800, 3000), en_pixeles(3480, 3000), colores::negro, 2);
     fra_banda->hide();
@@ -103,31 +108,30 @@ void VentanaFiltros::crear_esquemas()
 {
     const QColor& azul = colores::azul_oscuro;
     const QColor& rojo = colores::rojo;
-    crear_esquema(0, "Filtro Pasa Bajos", {"bajo", "pasa_bajos.svg", {480, 600, 3645, 2190}},
-                  {
-                      {"Label31", "Vi", {240, 600, 375, 375}, 12, azul},
-                      {"Label14", "R", {1080, 480, 255, 375}, 12, rojo},
-                      {"Label13", "C", {1320, 1320, 255, 375}, 12, rojo},
-                      {"Label11", "Rf", {3840, 1320, 375, 375}, 12, azul},
-                      {"Label12", "Ra", {3840, 2160, 495, 375}, 12, azul},
-                      {"Label32", "Vo", {4080, 600, 375, 375}, 12, azul},
-                  });
-    crear_esquema(1, "Filtro Pasa Altos", {"alto", "pasa_altos.svg", {600, 600, 3555, 2220}},
-                  {
-                      {"Label33", "Vi", {240, 600, 375, 375}, 12, azul},
-                      {"Label17", "C", {1080, 360, 255, 375}, 12, rojo},
-                      {"Label18", "R", {1440, 1320, 255, 375}, 12, rojo},
-                      {"Label7", "Rf", {3840, 1200, 375, 375}, 12, azul},
-                      {"Label9", "Ra", {3840, 2040, 495, 375}, 12, azul},
-                      {"Label34", "Vo", {4080, 600, 375, 375}, 12, azul},
-                  });
-    crear_esquema(2, "Filtro Pasa Banda", {"banda", "pasa_banda.svg", {600, 480, 3750, 2070}},
-                  {
-                      {"Label16", "R1", {960, 1200, 375, 375}, 12, rojo},
-                      {"Label15", "C1", {1680, 1800, 375, 375}, 12, rojo},
-                      {"Label20", "R2", {2640, 840, 375, 375}, 12, rojo},
-                      {"Label19", "C2", {3240, 360, 375, 375}, 12, rojo},
-                  });
+    // clang-format off
+    crear_esquema(0, "Filtro Pasa Bajos", {"bajo", "pasa_bajos.svg", 480, 600, 3645, 2190}, {
+        {"Label31", "Vi", 240, 600, 375, 375, 12, azul},
+        {"Label14", "R", 1080, 480, 255, 375, 12, rojo},
+        {"Label13", "C", 1320, 1320, 255, 375, 12, rojo},
+        {"Label11", "Rf", 3840, 1320, 375, 375, 12, azul},
+        {"Label12", "Ra", 3840, 2160, 495, 375, 12, azul},
+        {"Label32", "Vo", 4080, 600, 375, 375, 12, azul},
+    });
+    crear_esquema(1, "Filtro Pasa Altos", {"alto", "pasa_altos.svg", 600, 600, 3555, 2220}, {
+        {"Label33", "Vi", 240, 600, 375, 375, 12, azul},
+        {"Label17", "C", 1080, 360, 255, 375, 12, rojo},
+        {"Label18", "R", 1440, 1320, 255, 375, 12, rojo},
+        {"Label7", "Rf", 3840, 1200, 375, 375, 12, azul},
+        {"Label9", "Ra", 3840, 2040, 495, 375, 12, azul},
+        {"Label34", "Vo", 4080, 600, 375, 375, 12, azul},
+    });
+    crear_esquema(2, "Filtro Pasa Banda", {"banda", "pasa_banda.svg", 600, 480, 3750, 2070}, {
+        {"Label16", "R1", 960, 1200, 375, 375, 12, rojo},
+        {"Label15", "C1", 1680, 1800, 375, 375, 12, rojo},
+        {"Label20", "R2", 2640, 840, 375, 375, 12, rojo},
+        {"Label19", "C2", 3240, 360, 375, 375, 12, rojo},
+    });
+    // clang-format on
 }
 
 // One schematic frame: the drawing, with the labels of its parts over it.
@@ -144,10 +148,12 @@ void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana
 
 void VentanaFiltros::crear_columnas_r_y_c()
 {
+    // clang-format off
     crear_etiquetas(lienzo(), {
-                                  {"Label8", "R  (K)", {5400, 2040, 735, 375}, 12, colores::rojo},
-                                  {"Label10", "C", {6360, 2040, 255, 375}, 12, colores::rojo},
-                              });
+        {"Label8", "R  (K)", 5400, 2040, 735, 375, 12, colores::rojo},
+        {"Label10", "C", 6360, 2040, 255, 375, 12, colores::rojo},
+    });
+    // clang-format on
 
     cmb_esc_c = crear_lista_de_unidades(lienzo(), QStringLiteral("cmb_esc_c"), filtros::unidades_de_capacidad,
                                         filtros::divisor_microfaradios, en_pixeles(6600, 2040, 615, 315),

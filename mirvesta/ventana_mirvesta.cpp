@@ -15,6 +15,9 @@
 
 using namespace ventana;
 
+// The design tables below keep one row per control, as the design lists
+// them, outside the formatter.
+
 namespace {
 
 constexpr DisenoDeVentana diseno{
@@ -60,56 +63,43 @@ void VentanaMirvesta::crear_formula()
     QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(240, 1680, 8175, 4215), fuente(12, true), colores::verde);
     const QColor& leyenda = colores::negro;
-    crear_etiquetas(
-        marco, {
-                   {"Label1", "L =", {1080, 720, 495, 255}, 12, colores::rojo, negrita | con_fondo},
-                   {"Label2", "R   x   n", {1920, 480, 1095, 255}, 12, colores::rojo, negrita | con_fondo},
-                   // The exponents stand raised just after the R and the n, in front.
-                   {"Label8", "2", {2160, 360, 135, 255}, 8.25, colores::rojo, 0},
-                   {"Label9", "2", {2880, 360, 135, 255}, 8.25, colores::rojo, 0},
-                   {"Label3", "9R + 25 l", {1800, 960, 1215, 255}, 12, colores::rojo, negrita | con_fondo},
-                   {"Label4", "L = Inductancia en µH", {3600, 360, 2055, 255}, 8.25, leyenda, negrita | con_fondo},
-                   {"Label5",
-                    "R = radio de una espira en pulgadas",
-                    {3600, 600, 3135, 255},
-                    8.25,
-                    leyenda,
-                    negrita | con_fondo},
-                   {"Label6", "l  = longitud en cm", {3600, 840, 3015, 255}, 8.25, leyenda, negrita | con_fondo},
-                   {"Label7", "n = número de espiras", {3600, 1080, 2535, 255}, 8.25, leyenda, negrita | con_fondo},
-               });
+    // clang-format off
+    crear_etiquetas(marco, {
+        {"Label1", "L =", 1080, 720, 495, 255, 12, colores::rojo, negrita | con_fondo},
+        {"Label2", "R   x   n", 1920, 480, 1095, 255, 12, colores::rojo, negrita | con_fondo},
+        // The exponents stand raised just after the R and the n, in front.
+        {"Label8", "2", 2160, 360, 135, 255, 8.25, colores::rojo, 0},
+        {"Label9", "2", 2880, 360, 135, 255, 8.25, colores::rojo, 0},
+        {"Label3", "9R + 25 l", 1800, 960, 1215, 255, 12, colores::rojo, negrita | con_fondo},
+        {"Label4", "L = Inductancia en µH", 3600, 360, 2055, 255, 8.25, leyenda, negrita | con_fondo},
+        {"Label5", "R = radio de una espira en pulgadas", 3600, 600, 3135, 255, 8.25, leyenda, negrita | con_fondo},
+        {"Label6", "l  = longitud en cm", 3600, 840, 3015, 255, 8.25, leyenda, negrita | con_fondo},
+        {"Label7", "n = número de espiras", 3600, 1080, 2535, 255, 8.25, leyenda, negrita | con_fondo},
+    });
+    // clang-format on
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(1560, 840), en_pixeles(3120, 840), colores::negro, 1);
-    crear_imagen(marco, {"Image1", "bobina.svg", {120, 1320, 6720, 2430}})
+    crear_imagen(marco, {"Image1", "bobina.svg", 120, 1320, 6720, 2430})
         ->setAccessibleName(
             QStringLiteral("Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"));
-    crear_etiquetas(
-        marco,
-        {
-            {"Label10", "l = longitud en cm", {1560, 3720, 1695, 255}, 8.25, verde_de_leyenda, negrita | con_fondo},
-            {"Label11",
-             "R = radio de una espira en pulgadas",
-             {5280, 3240, 1215, 735},
-             8.25,
-             verde_de_leyenda,
-             negrita | centrada},
-        });
+    // clang-format off
+    crear_etiquetas(marco, {
+        {"Label10", "l = longitud en cm", 1560, 3720, 1695, 255, 8.25, verde_de_leyenda, negrita | con_fondo},
+        {"Label11", "R = radio de una espira en pulgadas", 5280, 3240, 1215, 735, 8.25, verde_de_leyenda,
+         negrita | centrada},
+    });
+    // clang-format on
 }
 
 void VentanaMirvesta::crear_columnas()
 {
-    crear_etiquetas(
-        lienzo(),
-        {
-            {"Label12", "Longitud ", {240, 6120, 855, 495}, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
-            {"Label13",
-             "Número de espiras",
-             {1320, 6120, 975, 495},
-             8.25,
-             verde_de_leyenda,
-             negrita | con_fondo | centrada},
-            {"Label14", "Radio de una espira", {2400, 6120, 1455, 495}, 8.25, verde_de_leyenda, negrita | centrada},
-            {"Label15", "1 pulgada = 2,5 cm", {3840, 6120, 1455, 255}, 8.25, verde_de_leyenda, con_fondo},
-        });
+    // clang-format off
+    crear_etiquetas(lienzo(), {
+        {"Label12", "Longitud ", 240, 6120, 855, 495, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
+        {"Label13", "Número de espiras", 1320, 6120, 975, 495, 8.25, verde_de_leyenda, negrita | con_fondo | centrada},
+        {"Label14", "Radio de una espira", 2400, 6120, 1455, 495, 8.25, verde_de_leyenda, negrita | centrada},
+        {"Label15", "1 pulgada = 2,5 cm", 3840, 6120, 1455, 255, 8.25, verde_de_leyenda, con_fondo},
+    });
+    // clang-format on
     // The design-time read-outs of the start positions stay until a slider moves.
     txt_longitud = new CajaDeLectura(lienzo(), QStringLiteral("txt_longitud"), en_pixeles(360, 6600, 615, 375), 8.25);
     txt_nespiras = new CajaDeLectura(lienzo(), QStringLiteral("txt_nespiras"), en_pixeles(1440, 6600, 615, 375), 8.25);

@@ -18,6 +18,9 @@
 #include <QToolButton>
 
 using namespace ventana;
+
+// The design tables below keep one row per control, as the design lists
+// them, outside the formatter.
 using velorna::Parametro;
 
 namespace {
@@ -84,11 +87,13 @@ void VentanaVelorna::crear_formula()
 {
     QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(120, 1800, 3975, 2055), fuente(12, true), colores::verde);
+    // clang-format off
     crear_etiquetas(marco, {
-                               {"Label2", "F =", {360, 840, 855, 495}, 18, colores::rojo, negrita | con_fondo},
-                               {"Label3", "1", {2040, 600, 255, 495}, 18, colores::rojo},
-                               {"Label1", "2 π    CL", {1560, 1200, 1575, 615}, 18, colores::rojo, negrita | con_fondo},
-                           });
+        {"Label2", "F =", 360, 840, 855, 495, 18, colores::rojo, negrita | con_fondo},
+        {"Label3", "1", 2040, 600, 255, 495, 18, colores::rojo},
+        {"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo, negrita | con_fondo},
+    });
+    // clang-format on
     // The fraction bar, then the radical sign over "CL" in three strokes.
     crear_linea(marco, QStringLiteral("Line4"), en_pixeles(1200, 1080), en_pixeles(3120, 1080), colores::negro, 1);
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(2160, 1440), en_pixeles(2280, 1680), colores::negro, 3);
@@ -104,12 +109,14 @@ void VentanaVelorna::crear_formula()
 void VentanaVelorna::crear_esquema()
 {
     crear_rectangulo(lienzo(), QStringLiteral("Shape1"), en_pixeles(4320, 1800, 4215, 3015));
-    crear_imagen(lienzo(), {"Image1", "oscilador.svg", {4560, 1920, 3990, 2865}})
+    crear_imagen(lienzo(), {"Image1", "oscilador.svg", 4560, 1920, 3990, 2865})
         ->setAccessibleName(QStringLiteral("Esquema de un oscilador de onda portadora con circuito tanque LC"));
+    // clang-format off
     crear_etiquetas(lienzo(), {
-                                  {"Label10", "Vcc", {4440, 1920, 495, 375}, 12, colores::rojo, negrita | con_fondo},
-                                  {"Label7", "In", {4400, 3120, 255, 375}, 12, colores::rojo, negrita | con_fondo},
-                              });
+        {"Label10", "Vcc", 4440, 1920, 495, 375, 12, colores::rojo, negrita | con_fondo},
+        {"Label7", "In", 4400, 3120, 255, 375, 12, colores::rojo, negrita | con_fondo},
+    });
+    // clang-format on
 }
 
 // One row per quantity: its caption, its entry and its unit list. The

@@ -59,7 +59,8 @@ void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
 {
     for (const Etiqueta& e : etiquetas) {
         QLabel* etiqueta = crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                                          en_pixeles(e.lugar), fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
+                                          en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto),
+                                          fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
         if (e.aspecto & con_fondo)
             fondo_blanco(etiqueta);
         if (e.aspecto & centrada)
@@ -157,7 +158,8 @@ QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& r
 QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen)
 {
     return crear_imagen(padre, QString::fromLatin1(imagen.nombre),
-                        QStringLiteral(":/imagenes/") + QLatin1String(imagen.recurso), en_pixeles(imagen.lugar));
+                        QStringLiteral(":/imagenes/") + QLatin1String(imagen.recurso),
+                        en_pixeles(imagen.izquierda, imagen.arriba, imagen.ancho, imagen.alto));
 }
 
 void ordenar_tabulacion(const QList<QWidget*>& orden)

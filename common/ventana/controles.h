@@ -50,11 +50,11 @@ enum Aspecto : unsigned {
     centrada = 1u << 2,  // text centred; otherwise at the left
 };
 
-// One label of a window design table.
+// One label of a window design table, placed in twips.
 struct Etiqueta {
     const char* nombre = nullptr;
     const char* texto = nullptr; // UTF-8
-    Lugar lugar;
+    int izquierda = 0, arriba = 0, ancho = 0, alto = 0;
     double puntos = 0;
     QColor color;
     unsigned aspecto = negrita;
@@ -63,11 +63,11 @@ struct Etiqueta {
 void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
 
 // One picture of a window design table: its objectName, its file among the
-// compiled pictures and its place.
+// compiled pictures and its place in twips.
 struct Imagen {
     const char* nombre = nullptr;
     const char* recurso = nullptr;
-    Lugar lugar;
+    int izquierda = 0, arriba = 0, ancho = 0, alto = 0;
 };
 
 QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
