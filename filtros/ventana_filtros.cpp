@@ -51,7 +51,10 @@ VentanaFiltros::VentanaFiltros()
     resultado->mostrar(
         plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),
         QStringLiteral("KHz"));
-    crear_opciones();
+    opt_filtros = crear_marco_de_opciones(
+        lienzo(), QStringLiteral("Opciones"), en_pixeles(7440, 4200, 3615, 2415), 13.5, QStringLiteral("opt_filtros"),
+        {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"), QStringLiteral("Filtro Pasa Banda")},
+        en_pixeles(600, 480, 2535, 375), px(600));
     ordenar_tabulacion();
     btn_salir()->setFocus();
 
@@ -176,16 +179,6 @@ void VentanaFiltros::crear_columnas_r_y_c()
     Sld_c->setAccessibleName(QStringLiteral("Capacidad C"));
     txt_c->setAccessibleName(QStringLiteral("Valor de C en la unidad elegida"));
     txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
-}
-
-void VentanaFiltros::crear_opciones()
-{
-    QGroupBox* opciones = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Opciones"),
-                                      en_pixeles(7440, 4200, 3615, 2415), fuente(13.5, true), colores::verde);
-    opt_filtros = ventana::crear_opciones(
-        opciones, QStringLiteral("opt_filtros"),
-        {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"), QStringLiteral("Filtro Pasa Banda")},
-        en_pixeles(600, 480, 2535, 375), px(600));
 }
 
 void VentanaFiltros::ordenar_tabulacion()

@@ -28,7 +28,6 @@ private:
     void crear_esquema(int indice, const char* titulo, const ventana::Imagen& imagen,
                        std::initializer_list<ventana::Etiqueta> etiquetas);
     void crear_columnas_r_y_c();
-    void crear_opciones();
     void ordenar_tabulacion();
     void conectar_manejadores();
 

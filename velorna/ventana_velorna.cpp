@@ -68,7 +68,11 @@ VentanaVelorna::VentanaVelorna()
     crear_formula();
     crear_esquema();
     crear_filas();
-    crear_opciones();
+    opt_parametro = crear_marco_de_opciones(
+        lienzo(), QStringLiteral("Parámetro a calcular"), en_pixeles(4320, 4920, 4215, 1935), 12,
+        QStringLiteral("opt_parametro"),
+        {QStringLiteral("Frequencia"), QStringLiteral("Capacitancia"), QStringLiteral("Inductancia")},
+        en_pixeles(1200, 480, 1815, 255), px(480));
     btb_resulta = new BotonConImagen(lienzo(), QStringLiteral("btb_resulta"), QStringLiteral("Calcular"),
                                      QStringLiteral(":/imagenes/calculadora.svg"), en_pixeles(4560, 6960, 1695, 855));
     btb_resulta->setAccessibleDescription(QStringLiteral("Calcula el parámetro elegido a partir de los otros dos"));
@@ -144,16 +148,6 @@ void VentanaVelorna::crear_filas()
     const Fila& frecuencia = filas[static_cast<std::size_t>(Parametro::frecuencia)];
     for (QWidget* control : std::initializer_list<QWidget*>{frecuencia.etiqueta, frecuencia.entrada, frecuencia.unidad})
         control->hide();
-}
-
-void VentanaVelorna::crear_opciones()
-{
-    QGroupBox* opciones = crear_marco(lienzo(), QStringLiteral("Frame2"), QStringLiteral("Parámetro a calcular"),
-                                      en_pixeles(4320, 4920, 4215, 1935), fuente(12, true), colores::verde);
-    opt_parametro = ventana::crear_opciones(
-        opciones, QStringLiteral("opt_parametro"),
-        {QStringLiteral("Frequencia"), QStringLiteral("Capacitancia"), QStringLiteral("Inductancia")},
-        en_pixeles(1200, 480, 1815, 255), px(480));
 }
 
 void VentanaVelorna::ordenar_tabulacion()

@@ -32,7 +32,6 @@ private:
     void crear_formula();
     void crear_esquema();
     void crear_filas();
-    void crear_opciones();
     void ordenar_tabulacion();
     void conectar_manejadores();
     [[nodiscard]] double& factor_de(velorna::Parametro cantidad);

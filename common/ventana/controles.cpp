@@ -102,22 +102,25 @@ QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, in
 // The frame owns the group, which each button gives back (group()); the
 // analyzer does not follow Qt's ownership by parent.
 // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
-QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
-                                    int separacion)
+QList<QRadioButton*> crear_marco_de_opciones(QWidget* padre, const QString& titulo, QRect lugar, double puntos,
+                                             const QString& nombre, const QStringList& opciones, QRect primera,
+                                             int separacion)
 {
+    QGroupBox* marco =
+        crear_marco(padre, QStringLiteral("Frame2"), titulo, lugar, fuente(puntos, true), colores::verde);
     auto* grupo = new QButtonGroup(marco);
-    QList<QRadioButton*> opciones;
-    for (qsizetype i = 0; i < titulos.size(); ++i) {
-        auto* opcion = new QRadioButton(titulos[i], marco);
-        opcion->setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(i));
-        opcion->setFont(fuente(9.75, true));
-        color_de_texto(opcion, colores::negro);
-        opcion->setGeometry(primera.translated(0, static_cast<int>(i) * separacion));
-        grupo->addButton(opcion, static_cast<int>(i));
-        opciones << opcion;
+    QList<QRadioButton*> botones;
+    for (qsizetype i = 0; i < opciones.size(); ++i) {
+        auto* boton = new QRadioButton(opciones[i], marco);
+        boton->setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(i));
+        boton->setFont(fuente(9.75, true));
+        color_de_texto(boton, colores::negro);
+        boton->setGeometry(primera.translated(0, static_cast<int>(i) * separacion));
+        grupo->addButton(boton, static_cast<int>(i));
+        botones << boton;
     }
     grupo->button(0)->setChecked(true);
-    return opciones;
+    return botones;
 }
 // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 

@@ -89,11 +89,13 @@ ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
 QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
                           int paso_grande);
 
-// Option buttons of one group (their QButtonGroup, ids i), 9.75 bold in
-// black on white, one under the other from the first place down by the
-// given spacing, named "NOMBRE(i)"; the first is selected.
-QList<QRadioButton*> crear_opciones(QGroupBox* marco, const QString& nombre, const QStringList& titulos, QRect primera,
-                                    int separacion);
+// The frame Frame2 of a window's option buttons: its caption, dark green in
+// the given size, and the buttons of one group (their QButtonGroup, ids i),
+// 9.75 bold in black on white, one under the other from the first place down
+// by the given spacing, named "NOMBRE(i)"; the first is selected.
+QList<QRadioButton*> crear_marco_de_opciones(QWidget* padre, const QString& titulo, QRect lugar, double puntos,
+                                             const QString& nombre, const QStringList& opciones, QRect primera,
+                                             int separacion);
 
 // A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,

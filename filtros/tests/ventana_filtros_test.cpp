@@ -67,23 +67,11 @@ TEST_F(VentanaFiltrosTest, UnidadEscritaOElegida)
 
 TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
 {
-    struct Paso {
-        const char* deslizador;
-        Qt::Key tecla; // Qt::Key_unknown: drag the thumb to posicion instead
-        int posicion;
-        const char *caja, *lectura, *valor;
-    };
-    const Paso pasos[] = {
-        {"Sld_r", Qt::Key_PageUp, 11, "txt_r", "1.1", "14.469 KHz"},
-        {"Sld_c", Qt::Key_End, 10000, "txt_c", "100", "1.447 Hz"},
-        {"Sld_r", Qt::Key_unknown, 1000, "txt_r", "100", "0.016 Hz"},
-        {"Sld_c", Qt::Key_unknown, 100, "txt_c", "1", "1.592 Hz"},
-    };
-    for (const Paso& p : pasos) {
-        prueba::mover(control<QSlider>(p.deslizador), p.tecla, p.posicion);
-        EXPECT_EQ(texto(p.caja), en_locale(p.lectura)) << p.deslizador;
-        EXPECT_EQ(resultado(), en_locale(p.valor)) << p.deslizador;
-    }
+    comprobar_movimientos({{"Sld_r", Qt::Key_PageUp, 11, "txt_r", en_locale("1.1"), "14.469 KHz"},
+                           {"Sld_c", Qt::Key_End, 10000, "txt_c", en_locale("100"), "1.447 Hz"},
+                           {"Sld_r", Qt::Key_unknown, 1000, "txt_r", en_locale("100"), "0.016 Hz"},
+                           {"Sld_c", Qt::Key_unknown, 100, "txt_c", en_locale("1"), "1.592 Hz"}},
+                          [this] { return resultado(); });
 }
 
 TEST(VentanaFiltros, TemaOscuro)

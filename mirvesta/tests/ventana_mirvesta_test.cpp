@@ -26,26 +26,14 @@ TEST_F(VentanaMirvestaTest, DisenoCompleto)
 }
 
 // Each movement rewrites its own read-outs and the result from all three
-// positions; "." below is the locale's separator in the length and result.
+// positions; the radius read-outs always write ".".
 TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
 {
-    struct Paso {
-        const char* deslizador;
-        Qt::Key tecla; // Qt::Key_unknown: drag the thumb to posicion instead
-        int posicion;
-        const char *caja, *lectura, *resultado;
-    };
-    const Paso pasos[] = {
-        {"sld_radio", Qt::Key_End, 16, "txt_radio", " 16 / 16\"", "0.1111"},
-        {"sld_nespiras", Qt::Key_PageUp, 6, "txt_nespiras", "6", "4"},
-        {"sld_longitud", Qt::Key_Up, 1, "txt_longitud", "0.1", "3.1304"},
-        {"sld_radio", Qt::Key_unknown, 4, "txt_radio_cm", " 0.62 cm", "0.4737"},
-    };
-    for (const Paso& p : pasos) {
-        prueba::mover(control<QSlider>(p.deslizador), p.tecla, p.posicion);
-        EXPECT_EQ(texto(p.caja), qstrcmp(p.caja, "txt_longitud") == 0 ? en_locale(p.lectura) : p.lectura);
-        EXPECT_EQ(texto("txt_valorbobina"), en_locale(p.resultado)) << p.deslizador;
-    }
+    comprobar_movimientos({{"sld_radio", Qt::Key_End, 16, "txt_radio", QStringLiteral(" 16 / 16\""), "0.1111"},
+                           {"sld_nespiras", Qt::Key_PageUp, 6, "txt_nespiras", QStringLiteral("6"), "4"},
+                           {"sld_longitud", Qt::Key_Up, 1, "txt_longitud", en_locale("0.1"), "3.1304"},
+                           {"sld_radio", Qt::Key_unknown, 4, "txt_radio_cm", QStringLiteral(" 0.62 cm"), "0.4737"}},
+                          [this] { return texto("txt_valorbobina"); });
 }
 
 TEST(VentanaMirvesta, TemaOscuro)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSlider>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -21,7 +22,6 @@
 #include <vector>
 
 class QLabel;
-class QSlider;
 
 inline void PrintTo(const QString& texto, std::ostream* os) { *os << '"' << texto.toStdString() << '"'; }
 
@@ -41,6 +41,14 @@ std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
 
 // Replaces the box's text by typing, as a user selects all and types over it.
 void reemplazar_texto(QLineEdit* caja, const QString& texto);
+
+// Moves the slider with one key press, or with Qt::Key_unknown drags its
+// thumb to the position and holds it there: what the window shows then, it
+// shows while the thumb is dragged.
+void mover(QSlider* deslizador, Qt::Key tecla, int posicion);
+
+// A text written with "." as decimal point, in the user's locale.
+QString en_locale(const char* texto);
 
 // A test with the calculator window Ventana shown offscreen.
 template <typename Ventana>
@@ -68,17 +76,32 @@ protected:
     }
     void pulsar(const char* nombre) { QTest::mouseClick(control(nombre), Qt::LeftButton); }
 
+    // A slider moved by a key, or with Qt::Key_unknown its thumb dragged to
+    // posicion, and what the window then shows: the read-out in the box
+    // and the result (with "." as decimal point).
+    struct Movimiento {
+        const char* deslizador;
+        Qt::Key tecla;
+        int posicion;
+        const char* caja;
+        QString lectura;
+        const char* resultado;
+    };
+    void comprobar_movimientos(std::initializer_list<Movimiento> movimientos, const std::function<QString()>& resultado)
+    {
+        for (const Movimiento& m : movimientos) {
+            mover(control<QSlider>(m.deslizador), m.tecla, m.posicion);
+            EXPECT_EQ(texto(m.caja), m.lectura) << m.deslizador;
+            EXPECT_EQ(resultado(), en_locale(m.resultado)) << m.deslizador;
+        }
+    }
+
     Ventana ventana;
 };
 
 // Fails for every label or button text of the window wider or taller than
 // its box, and for every picture that did not load.
 void comprobar_diseno_completo(const QWidget& ventana);
-
-// Moves the slider with one key press, or with Qt::Key_unknown drags its
-// thumb to the position and holds it there: what the window shows then, it
-// shows while the thumb is dragged.
-void mover(QSlider* deslizador, Qt::Key tecla, int posicion);
 
 // Where a piece of a label's text stands, left and right edge, in the
 // coordinates of the label's container.
@@ -96,8 +119,5 @@ std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana);
 // text whose contrast in the dark is below both its contrast in the light and
 // what the scheme gives its own texts.
 void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear);
-
-// A text written with "." as decimal point, in the user's locale.
-QString en_locale(const char* texto);
 
 } // namespace prueba
