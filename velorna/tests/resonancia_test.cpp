@@ -57,6 +57,8 @@ TEST(Resolver, ResultadoORechazo)
         {"l_1Hz_1pF", L, u"1", u"", u"1", en(u"pF", u"nH", u"Hz"), u"|2.53302959120324E+16"},
         {"l_1Hz_1nF", L, u"1", u"", u"1", en(u"nF", u"nH", u"Hz"), u"|25330295912032.4"},
         {"c_1Hz_1nH", C, u"", u"1", u"1", en(u"pF", u"nH", u"Hz"), u"|25330295912032.4"},
+        {"c_1KHz_1mH", C, u"", u"1", u"1", en(u"pF", u"mH", u"KHz"), u"|25.330295912032"},
+        {"l_1Hz_1uF", L, u"1", u"", u"1", en(u"\u00b5F", u"nH", u"Hz"), u"|25330295912.0324"},
         // Signs: F enters squared; both negative under the root cancel.
         {"c_inductancia_negativa", C, u"", u"-1", u"-1", en(), u"|-0.025330295912"},
         {"l_capacidad_negativa", L, u"-100", u"", u"1", en(u"pF"), u"|-253.302959"},
