@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QSet>
 
 namespace {
@@ -52,12 +51,11 @@ TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
     EXPECT_EQ(escrito.text(), QStringLiteral("luego"));
 }
 
-// Qt's own texts speak Spanish whatever the locale; docks and task bars
-// match the window to its menu entry by the desktop file name.
+// Qt's own texts speak Spanish whatever the locale (the message box's
+// "Aceptar" is read through the real program); docks and task bars match
+// the window to its menu entry by the desktop file name.
 TEST(Aplicacion, TextosDeQtEnEspanolYEntradaDeMenu)
 {
-    QMessageBox caja(QMessageBox::Information, QStringLiteral("Atencion"), QStringLiteral("texto"), QMessageBox::Ok);
-    EXPECT_EQ(caja.button(QMessageBox::Ok)->text().remove(u'&'), QStringLiteral("Aceptar"));
     QLineEdit entrada;
     const std::unique_ptr<QMenu> menu(entrada.createStandardContextMenu());
     QStringList acciones;

@@ -99,8 +99,8 @@ protected:
     Ventana ventana;
 };
 
-// Fails for every label or button text of the window wider or taller than
-// its box, and for every picture that did not load.
+// Fails for every label of the window whose text is wider or taller than its
+// box, and for every picture that did not load.
 void comprobar_diseno_completo(const QWidget& ventana);
 
 // Where a piece of a label's text stands, left and right edge, in the
