@@ -75,20 +75,28 @@ bool VentanaCalculadora::event(QEvent* evento)
 
 bool VentanaCalculadora::eventFilter(QObject* objeto, QEvent* evento)
 {
-    // The window manager frames the window only once it maps it: its frame
-    // is known from the first exposure on, and may not fit where the
-    // window was placed without it.
-    if (evento->type() == QEvent::Expose && marco_de_ventana() != marco_usado_)
-        encajar_en_pantalla();
+    // The window manager frames the window only as it maps it, and says how
+    // thick the frame is in its own time: the window placed without it may
+    // not fit once framed.
+    switch (evento->type()) {
+    case QEvent::Expose:
+    case QEvent::Move:
+    case QEvent::FocusIn:
+        if (marco_de_ventana() != marco_usado_)
+            encajar_en_pantalla();
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(objeto, evento);
 }
 
+// Asked of the window itself: the widget learns of a new frame only when
+// the window next moves or resizes.
 QMargins VentanaCalculadora::marco_de_ventana() const
 {
-    const QRect fuera = frameGeometry();
-    const QRect dentro = geometry();
-    return {dentro.left() - fuera.left(), dentro.top() - fuera.top(), fuera.right() - dentro.right(),
-            fuera.bottom() - dentro.bottom()};
+    const QWindow* ventana = windowHandle();
+    return ventana ? ventana->frameMargins() : QMargins();
 }
 
 void VentanaCalculadora::encajar_en_pantalla()
@@ -135,7 +143,10 @@ void VentanaCalculadora::encajar_en_pantalla()
     lugar.moveCenter(area.center());
     lugar.moveLeft(std::max(lugar.left(), area.left()));
     lugar.moveTop(std::max(lugar.top(), area.top()));
-    move(lugar.topLeft());
+    if (QWindow* ventana = windowHandle())
+        ventana->setFramePosition(lugar.topLeft()); // by the window's own frame, as above
+    else
+        move(lugar.topLeft());
 }
 
 } // namespace ventana

@@ -152,14 +152,24 @@ def leer(c, entrada_de_menu):
     comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
 
 
-def en_pantalla(c, cabe):
+# The window with its frame, as (x, y, width, height) on the screen.
+def con_marco(c):
     info = campos(salida("xwininfo", "-id", c.ventana_x), ": ")
     izquierda, derecha, arriba, abajo = map(int, salida("xprop", "-id", c.ventana_x, "_NET_FRAME_EXTENTS")
                                             .split("=")[1].split(","))
-    x, y = int(info["Absolute upper-left X"]) - izquierda, int(info["Absolute upper-left Y"]) - arriba
-    ancho, alto = int(info["Width"]) + izquierda + derecha, int(info["Height"]) + arriba + abajo
+    return (int(info["Absolute upper-left X"]) - izquierda, int(info["Absolute upper-left Y"]) - arriba,
+            int(info["Width"]) + izquierda + derecha, int(info["Height"]) + arriba + abajo)
+
+
+def en_pantalla(c, cabe):
     raiz = campos(salida("xwininfo", "-root"), ": ")
-    comprobar(x >= 0 and y >= 0 and x + ancho <= int(raiz["Width"]) and y + alto <= int(raiz["Height"]),
+
+    def dentro(x, y, ancho, alto):
+        return x >= 0 and y >= 0 and x + ancho <= int(raiz["Width"]) and y + alto <= int(raiz["Height"])
+    # The window refits once the window manager has framed it.
+    esperar(lambda: dentro(*con_marco(c)), 5)
+    x, y, ancho, alto = con_marco(c)
+    comprobar(dentro(x, y, ancho, alto),
               f"la ventana con su marco ocupa {ancho} x {alto} en ({x}, {y}), fuera de la pantalla")
     barras = [n for n in nodos(c.ventana) if n.getRoleName() == "scroll bar"]
     if cabe:
