@@ -17,21 +17,15 @@ namespace {
 TEST(RedondearConFactor, EmpatesAParEnElProductoDouble)
 {
     const struct {
-        double x, m, d, esperado;
-    } casos[] = {{15.915494309189537, 1000, 1000, 15.915},
-                 {0.0125, 1000, 1000, 0.012},
-                 {0.0135, 1000, 1000, 0.014},
-                 {0.0005, 1000, 1000, 0},
-                 {2.0005, 1000, 1000, 2.001},
-                 {999.9996, 1000, 1000, 1000},
-                 {-0.0125, 1000, 1000, -0.012},
-                 {-2.0006, 1000, 1000, -2.001},
-                 {62.5, 1, 1, 62},
-                 {0.125, 100, 100, 0.12}};
+        double x, m, esperado;
+    } casos[] = {{0.0125, 1000, 0.012}, {0.0135, 1000, 0.014},    {0.0005, 1000, 0},
+                 {2.0005, 1000, 2.001}, {999.9996, 1000, 1000},   {-0.0125, 1000, -0.012},
+                 {0.125, 100, 0.12},    {0.00125, 10000, 0.0012}, {15.915494309189537, 1000, 15.915}};
     for (const auto& c : casos) {
-        EXPECT_EQ(redondear_con_factor(c.x, c.m, c.d), c.esperado) << c.x;
+        EXPECT_EQ(redondear_con_factor(c.x, c.m, c.m), c.esperado) << c.x;
         EXPECT_TRUE(c.m != 1000 || redondear_3(c.x) == c.esperado) << c.x;
     }
+    EXPECT_EQ(redondear_con_factor(2.5, 1, 10), 0.2); // rounded by one factor, scaled by the other
     EXPECT_THROW(redondear_3(1e306), fallo_aritmetico);
 }
 

@@ -24,12 +24,8 @@ protected:
     // "Calcular" clicked, or Enter pressed in an entry.
     std::vector<prueba::Aviso> calcular(const char* entrada = nullptr)
     {
-        return prueba::avisos_durante([&] {
-            if (entrada)
-                QTest::keyClick(control(entrada), Qt::Key_Return);
-            else
-                pulsar("btb_resulta");
-        });
+        return prueba::avisos_durante(
+            [&] { entrada ? QTest::keyClick(control(entrada), Qt::Key_Return) : pulsar("btb_resulta"); });
     }
 };
 
@@ -50,34 +46,31 @@ TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasOEscritas)
 {
     struct Caso {
         int parametro;
-        const char *capa, *indu, *frec, *unidades[3], *vacio, *resultado;
+        const char *entradas[3], *unidades[3], *vacio, *resultado; // frequency, capacitance, inductance
     };
     const Caso casos[] = {
-        {0, "1000", "1000", "", {"", "↑", "n"}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
-        {1, "", "100", "100", {"", "↓", "k"}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
-        {1, "", "100", "100", {"", "nH", "KHz"}, "Capacitancia:  µF", "Capacitancia: 25.330295912032 µF"},
-        {2, "1", "", "1000", {"pF", "", "↑"}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
-        {2, "1", "", "1000", {"uF", "", "khz"}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
+        {0, {"", "1000", "1000"}, {"n", "", "↑"}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
+        {1, {"100", "", "100"}, {"k", "", "↓"}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
+        {1, {"100", "", "100"}, {"KHz", "", "nH"}, "Capacitancia:  µF", "Capacitancia: 25.330295912032 µF"},
+        {2, {"1000", "1", ""}, {"↑", "pF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
+        {2, {"1000", "1", ""}, {"khz", "uF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
     };
     for (const Caso& c : casos) {
         elegir_parametro(c.parametro);
         EXPECT_EQ(resultado(), QString::fromUtf8(c.vacio));
-        const char* filas[] = {"txt_frec", "txt_capa", "txt_indu"};
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(control(filas[i])->isVisible(), i != c.parametro) << filas[i];
-        const char* listas[] = {"cmb_capa", "cmb_indu", "cmb_frec"};
         for (int i = 0; i < 3; ++i) {
+            const char* fila[] = {"txt_frec", "txt_capa", "txt_indu"};
+            const char* lista[] = {"cmb_frec", "cmb_capa", "cmb_indu"};
+            EXPECT_EQ(control(fila[i])->isVisible(), i != c.parametro) << fila[i];
             const QString unidad = QString::fromUtf8(c.unidades[i]);
             if (unidad == u"↑" || unidad == u"↓")
-                QTest::keyClick(control(listas[i]), unidad == u"↑" ? Qt::Key_Up : Qt::Key_Down);
+                QTest::keyClick(control(lista[i]), unidad == u"↑" ? Qt::Key_Up : Qt::Key_Down);
             else if (!unidad.isEmpty())
-                escribir(listas[i], c.unidades[i]);
+                escribir(lista[i], c.unidades[i]);
+            escribir(fila[i], c.entradas[i]);
         }
-        escribir("txt_capa", c.capa);
-        escribir("txt_indu", c.indu);
-        escribir("txt_frec", c.frec);
         EXPECT_TRUE(calcular().empty());
-        EXPECT_EQ(resultado(), en_locale(c.resultado)) << c.parametro << c.unidades[2];
+        EXPECT_EQ(resultado(), en_locale(c.resultado)) << c.parametro << c.unidades[0];
     }
 }
 

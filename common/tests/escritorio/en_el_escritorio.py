@@ -100,14 +100,13 @@ class Calculadora:
         self.ventana_x = esperar(lambda: salida("xdotool", "search", "--onlyvisible", "--pid",
                                                 str(self.proceso.pid)).split()[0])
 
-    # Types the keys into the window, as the keyboard does.
-    def pulsar(self, *teclas):
+    # Types the keys into the window, as the keyboard does; into the node
+    # when one is given.
+    def pulsar(self, *teclas, en=None):
+        if en:
+            en.queryComponent().grabFocus()
         subprocess.run(["xdotool", "windowfocus", "--sync", self.ventana_x], check=True)
         subprocess.run(["xdotool", "key", "--delay", "50", *teclas], check=True)
-
-    def enfocar_y_pulsar(self, nodo, *teclas):
-        nodo.queryComponent().grabFocus()
-        self.pulsar(*teclas)
 
 
 def leer(c, entrada_de_menu):
@@ -126,16 +125,16 @@ def leer(c, entrada_de_menu):
         comprobar(esperar(lambda: nodo.description == descripcion, 3), f"'{deslizador}' dice '{nodo.description}'")
         return nodo
     for deslizador, al_abrir, teclas, despues in deslizadores:
-        c.enfocar_y_pulsar(dice(deslizador, al_abrir), *teclas)
+        c.pulsar(*teclas, en=dice(deslizador, al_abrir))
         dice(deslizador, despues)
     if unidad:
         lista, texto, deslizador, despues = unidad
-        c.enfocar_y_pulsar(buscar(buscar(c.ventana, "combo box", lista), "text", lista), "ctrl+a", *texto)
+        c.pulsar("ctrl+a", *texto, en=buscar(buscar(c.ventana, "combo box", lista), "text", lista))
         dice(deslizador, despues)
     if aviso:
         boton, titulo, aceptar = aviso
         # A press through the bus would wait for the modal message box to close.
-        c.enfocar_y_pulsar(buscar(c.ventana, "push button", boton), "space")
+        c.pulsar("space", en=buscar(c.ventana, "push button", boton))
         caja = esperar(lambda: next(n for n in nodos(c.aplicacion) if n.name == titulo))
         boton = caja and buscar(caja, "push button", aceptar)
         comprobar(boton, f"el aviso no tiene el botón '{aceptar}'")
@@ -148,7 +147,7 @@ def leer(c, entrada_de_menu):
     clase = salida("xprop", "-id", c.ventana_x, "WM_CLASS").split(",")[-1].strip().strip('"')
     comprobar(clase == clase_esperada, f"la ventana es de la clase '{clase}', su entrada espera '{clase_esperada}'")
 
-    c.enfocar_y_pulsar(buscar(c.ventana, "push button", "Salir"), "space")
+    c.pulsar("space", en=buscar(c.ventana, "push button", "Salir"))
     comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
 
 

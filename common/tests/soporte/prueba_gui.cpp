@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -18,6 +17,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <map>
 
 namespace prueba {
 namespace {
@@ -57,72 +57,8 @@ QColor fondo_de(const QWidget* control)
     return control->palette().color(control->backgroundRole());
 }
 
-} // namespace
-
-std::vector<Aviso> avisos_durante(const std::function<void()>& accion)
-{
-    std::vector<Aviso> avisos;
-    avisos_esperados = &avisos;
-    accion();
-    QApplication::processEvents();
-    avisos_esperados = nullptr;
-    return avisos;
-}
-
-void comprobar_diseno_completo(const QWidget& ventana)
-{
-    for (const QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
-        const QRect caja = etiqueta->contentsRect();
-        const int banderas = Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0);
-        const QRect texto = QFontMetrics(etiqueta->font()).boundingRect(caja, banderas, etiqueta->text());
-        EXPECT_TRUE(caja.contains(texto)) << etiqueta->objectName().toStdString();
-    }
-    for (QSvgWidget* imagen : ventana.findChildren<QSvgWidget*>())
-        EXPECT_TRUE(imagen->renderer()->isValid()) << imagen->objectName().toStdString();
-}
-
-void reemplazar_texto(QLineEdit* caja, const QString& texto)
-{
-    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(caja, Qt::Key_Delete);
-    QTest::keyClicks(caja, texto);
-}
-
-void mover(QSlider* deslizador, Qt::Key tecla, int posicion)
-{
-    if (tecla != Qt::Key_unknown) {
-        QTest::keyClick(deslizador, tecla);
-        return;
-    }
-    deslizador->setSliderDown(true);
-    deslizador->setSliderPosition(posicion);
-}
-
-std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QString& pieza)
-{
-    const QFontMetricsF medidas(etiqueta->font());
-    const QString texto = etiqueta->text();
-    const qreal izquierda =
-        etiqueta->x() + etiqueta->contentsRect().x() + medidas.horizontalAdvance(texto.left(texto.lastIndexOf(pieza)));
-    return {izquierda, izquierda + medidas.horizontalAdvance(pieza)};
-}
-
-bool muestra_todo_el_texto(QLineEdit* caja)
-{
-    // Where the box puts its first and last character, after painting with
-    // the cursor at the end, against where an empty box starts its text.
-    const auto cursor = [](const QLineEdit& l) { return l.inputMethodQuery(Qt::ImCursorRectangle).toRect(); };
-    caja->repaint();
-    const QRect al_final = cursor(*caja);
-    caja->setCursorPosition(0);
-    const QRect al_principio = cursor(*caja);
-    caja->end(false);
-    QLineEdit vacia;
-    vacia.setFont(caja->font());
-    vacia.setGeometry(caja->geometry());
-    return al_principio.left() == cursor(vacia).left() && al_final.right() < caja->contentsRect().right();
-}
-
+// The contrast of each text of the window with what stands behind it (WCAG
+// contrast ratio, 1 to 21), by "container/objectName".
 std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana)
 {
     std::map<QString, double> contrastes;
@@ -148,6 +84,55 @@ std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana)
         contrastes[w->parentWidget()->objectName() + u'/' + w->objectName()] = c;
     }
     return contrastes;
+}
+
+} // namespace
+
+std::vector<Aviso> avisos_durante(const std::function<void()>& accion)
+{
+    std::vector<Aviso> avisos;
+    avisos_esperados = &avisos;
+    accion();
+    QApplication::processEvents();
+    avisos_esperados = nullptr;
+    return avisos;
+}
+
+void comprobar_diseno_completo(const QWidget& ventana)
+{
+    for (const QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
+        const QRect caja = etiqueta->contentsRect();
+        const int banderas = Qt::AlignLeft | Qt::AlignTop | (etiqueta->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect texto = QFontMetrics(etiqueta->font()).boundingRect(caja, banderas, etiqueta->text());
+        EXPECT_TRUE(caja.contains(texto)) << etiqueta->objectName().toStdString();
+    }
+    for (QSvgWidget* imagen : ventana.findChildren<QSvgWidget*>())
+        EXPECT_TRUE(imagen->renderer()->isValid()) << imagen->objectName().toStdString();
+}
+
+std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QString& pieza)
+{
+    const QFontMetricsF medidas(etiqueta->font());
+    const QString texto = etiqueta->text();
+    const qreal izquierda =
+        etiqueta->x() + etiqueta->contentsRect().x() + medidas.horizontalAdvance(texto.left(texto.lastIndexOf(pieza)));
+    return {izquierda, izquierda + medidas.horizontalAdvance(pieza)};
+}
+
+bool muestra_todo_el_texto(QLineEdit* caja)
+{
+    // Where the box puts its first and last character, after painting with
+    // the cursor at the end, against where an empty box starts its text.
+    const auto cursor = [](const QLineEdit& l) { return l.inputMethodQuery(Qt::ImCursorRectangle).toRect(); };
+    caja->repaint();
+    const QRect al_final = cursor(*caja);
+    caja->setCursorPosition(0);
+    const QRect al_principio = cursor(*caja);
+    caja->end(false);
+    QLineEdit vacia;
+    vacia.setFont(caja->font());
+    vacia.setGeometry(caja->geometry());
+    return al_principio.left() == cursor(vacia).left() && al_final.right() < caja->contentsRect().right();
 }
 
 void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear)

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <ostream>
 #include <stdexcept>
@@ -38,14 +37,6 @@ struct Aviso {
 // Runs the action and returns every message box it opened, each closed with
 // OK as soon as it showed. A message box outside this fails the test.
 std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
-
-// Replaces the box's text by typing, as a user selects all and types over it.
-void reemplazar_texto(QLineEdit* caja, const QString& texto);
-
-// Moves the slider with one key press, or with Qt::Key_unknown drags its
-// thumb to the position and holds it there: what the window shows then, it
-// shows while the thumb is dragged.
-void mover(QSlider* deslizador, Qt::Key tecla, int posicion);
 
 // A text written with "." as decimal point, in the user's locale.
 QString en_locale(const char* texto);
@@ -72,13 +63,17 @@ protected:
     void escribir(const char* nombre, const char* texto)
     {
         auto* lista = qobject_cast<QComboBox*>(control(nombre));
-        reemplazar_texto(lista ? lista->lineEdit() : control<QLineEdit>(nombre), QString::fromUtf8(texto));
+        QLineEdit* caja = lista ? lista->lineEdit() : control<QLineEdit>(nombre);
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(caja, Qt::Key_Delete);
+        QTest::keyClicks(caja, QString::fromUtf8(texto));
     }
     void pulsar(const char* nombre) { QTest::mouseClick(control(nombre), Qt::LeftButton); }
 
     // A slider moved by a key, or with Qt::Key_unknown its thumb dragged to
-    // posicion, and what the window then shows: the read-out in the box
-    // and the result (with "." as decimal point).
+    // posicion and held there (what the window shows then, it shows while
+    // dragging), and what the window shows: the read-out in the box and the
+    // result (with "." as decimal point).
     struct Movimiento {
         const char* deslizador;
         Qt::Key tecla;
@@ -90,7 +85,13 @@ protected:
     void comprobar_movimientos(std::initializer_list<Movimiento> movimientos, const std::function<QString()>& resultado)
     {
         for (const Movimiento& m : movimientos) {
-            mover(control<QSlider>(m.deslizador), m.tecla, m.posicion);
+            auto* deslizador = control<QSlider>(m.deslizador);
+            if (m.tecla != Qt::Key_unknown) {
+                QTest::keyClick(deslizador, m.tecla);
+            } else {
+                deslizador->setSliderDown(true);
+                deslizador->setSliderPosition(m.posicion);
+            }
             EXPECT_EQ(texto(m.caja), m.lectura) << m.deslizador;
             EXPECT_EQ(resultado(), en_locale(m.resultado)) << m.deslizador;
         }
@@ -109,10 +110,6 @@ std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QStrin
 
 // Whether the box shows its whole text: nothing scrolled out at either end.
 bool muestra_todo_el_texto(QLineEdit* caja);
-
-// The contrast of each text of the window with what stands behind it (WCAG
-// contrast ratio, 1 to 21), by "container/objectName".
-std::map<QString, double> contrastes_de_los_textos(const QWidget& ventana);
 
 // Builds a window under the desktop's dark colour scheme (the test runs with
 // qt6ct's "darker") and under the default light palette, and fails for every
