@@ -40,7 +40,8 @@ void comprobar_escritura(double x, Separadores sep)
     double redondeado = 0;
     const bool en_rango = std::from_chars(quince, fin, redondeado).ec == std::errc();
     try {
-        exigir(en_rango && texto_a_numero(texto, sep) == redondeado);
+        const double leido = texto_a_numero(texto, sep);
+        exigir(en_rango && leido == redondeado);
     } catch (const fallo_aritmetico&) {
         exigir(!en_rango);
     }
