@@ -26,6 +26,8 @@ TEST(CalcularFrecuenciaCorte, ValorYUnidad)
         {"inicio_pasa_banda", u"1", u"0.01", divisor(u"uF"), true, u"100", u"KHz"},
         {"un_microfaradio", u"1", u"1", divisor(u"uF"), false, u"159.155", u"Hz"},
         {"diez_k_un_nanofaradio", u"10", u"1", divisor(u"nF"), false, u"15.915", u"KHz"},
+        // 7.8125 MHz exactly: the tie goes to the even digit.
+        {"empate_a_par_nanofaradios", u"0.1", u"1.28", divisor(u"nF"), true, u"7.812", u"MHz"},
         {"picofaradios", u"1", u"0.01", divisor(u"pF"), false, u"15915.498", u"MHz"},
         {"picofaradios_pasa_banda", u"1", u"0.01", divisor(u"pF"), true, u"100000", u"MHz"},
         {"minimo_pasa_bajos", u"100", u"100", divisor(u"uF"), false, u"0.016", u"Hz"},
