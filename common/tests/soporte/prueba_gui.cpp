@@ -167,12 +167,14 @@ int main(int argc, char* argv[])
         if (const QByteArray argumento(argv[i]); argumento.contains('=') && !argumento.startsWith('-'))
             qputenv(argumento.left(argumento.indexOf('=')), argumento.mid(argumento.indexOf('=') + 1));
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) // ctest asks for the names: no application needed
+        return RUN_ALL_TESTS();
     QApplication aplicacion(argc, argv);
     ventana::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
     QApplication::setQuitOnLastWindowClosed(false);                      // each test opens and closes its own window
     QTimer vigilante;
     QObject::connect(&vigilante, &QTimer::timeout, &aplicacion, prueba::cerrar_avisos_abiertos);
     vigilante.start(20);
-    testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
