@@ -41,8 +41,8 @@ TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
             });
         });
         ASSERT_EQ(avisos.size(), 1U);
-        EXPECT_TRUE(avisos[0].titulo == "Atencion" && avisos[0].icono == QMessageBox::Information &&
-                    avisos[0].botones == QMessageBox::Ok);
+        EXPECT_TRUE(avisos[0].titulo == "Atencion" && !avisos[0].texto.isEmpty() &&
+                    avisos[0].icono == QMessageBox::Information && avisos[0].botones == QMessageBox::Ok);
         EXPECT_EQ(escrito.text(), QStringLiteral("antes del fallo"));
         textos.insert(avisos[0].texto);
     }
