@@ -62,7 +62,9 @@ void VentanaCalculadora::crear_banner(const DisenoDeVentana& diseno)
 bool VentanaCalculadora::event(QEvent* evento)
 {
     const bool atendido = QWidget::event(evento);
-    if (evento->type() == QEvent::Show) {
+    // Placed when the program shows it; a window restored from the task bar
+    // (a spontaneous show) stays where the user left it.
+    if (evento->type() == QEvent::Show && !evento->spontaneous()) {
         encajar_en_pantalla();
         if (QWindow* ventana = windowHandle()) {
             ventana->installEventFilter(this);

@@ -16,7 +16,8 @@
 #
 # pantalla: under openbox, the window with its frame lies inside the screen
 # and Tab brings every control into view; with "cabe" the design fits the
-# screen and the window is the design itself, without scroll bars.
+# screen, the window is the design itself, without scroll bars, and stays
+# where it was moved to when restored from the task bar.
 import os
 import subprocess
 import sys
@@ -174,6 +175,14 @@ def en_pantalla(c, cabe):
     if cabe:
         comprobar(not barras, "la ventana tiene barras de desplazamiento")
         comprobar(extension(c.ventana)[2:] == extension(c.ventana.getChildAtIndex(0))[2:], "la ventana no es el diseño")
+        # Restored from the task bar, the window stays where the user moved it.
+        subprocess.run(["xdotool", "windowmove", "--sync", c.ventana_x, "10", "30"], check=True)
+        time.sleep(0.5)
+        movida = con_marco(c)
+        for orden in "windowminimize", "windowactivate":
+            subprocess.run(["xdotool", orden, "--sync", c.ventana_x], check=True)
+            time.sleep(0.5)
+        comprobar(con_marco(c) == movida, f"la ventana movida a {movida} vuelve a {con_marco(c)} al restaurarla")
         return
     comprobar(barras, "el diseño no cabe y no hay barra de desplazamiento")
     vx, vy, vancho, valto = extension(c.ventana)
