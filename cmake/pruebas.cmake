@@ -63,7 +63,8 @@ endfunction()
 # The tests of the real program PROGRAM (a target) on virtual X desktops: read
 # by a screen reader and ended with "Salir"; on a 1366 x 768 screen at 150 %
 # the window with its frame fits and every control comes into view; on a
-# 1920 x 1080 screen the window is its design unchanged.
+# 1920 x 1080 screen the window is its design unchanged, and dragged to a
+# 1366 x 768 screen beside it, it stays where it is dropped.
 function(agregar_pruebas_de_escritorio PROGRAM)
     if(NOT BUILD_TESTING)
         return()
@@ -74,5 +75,5 @@ function(agregar_pruebas_de_escritorio PROGRAM)
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768
                 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_grande
-        COMMAND ${PANTALLA_VIRTUAL} -s 1920x1080 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable} cabe)
+        COMMAND ${PANTALLA_VIRTUAL} -s 3286x1080 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable} cabe)
 endfunction()

@@ -68,8 +68,9 @@ bool VentanaCalculadora::event(QEvent* evento)
         encajar_en_pantalla();
         if (QWindow* ventana = windowHandle()) {
             ventana->installEventFilter(this);
-            connect(ventana, &QWindow::screenChanged, this, &VentanaCalculadora::encajar_en_pantalla,
-                    Qt::UniqueConnection);
+            // Dragged to another screen, the window takes the size that
+            // screen allows and stays where the user drops it.
+            connect(ventana, &QWindow::screenChanged, this, &VentanaCalculadora::ajustar_al_area, Qt::UniqueConnection);
         }
     }
     return atendido;
@@ -103,12 +104,27 @@ QMargins VentanaCalculadora::marco_de_ventana() const
 
 void VentanaCalculadora::encajar_en_pantalla()
 {
+    if (!ajustar_al_area())
+        return;
+    // Centred on the available area, the frame inside it.
+    const QRect area = screen()->availableGeometry();
+    QRect lugar(QPoint(), size().grownBy(marco_usado_));
+    lugar.moveCenter(area.center());
+    lugar.moveLeft(std::max(lugar.left(), area.left()));
+    lugar.moveTop(std::max(lugar.top(), area.top()));
+    if (QWindow* ventana = windowHandle())
+        ventana->setFramePosition(lugar.topLeft()); // by the window's own frame, as above
+    else
+        move(lugar.topLeft());
+}
+
+bool VentanaCalculadora::ajustar_al_area()
+{
     const QScreen* pantalla = screen();
     if (!pantalla)
-        return;
+        return false;
     marco_usado_ = marco_de_ventana();
-    const QRect area = pantalla->availableGeometry();
-    const QSize cabe = area.size().shrunkBy(marco_usado_);
+    const QSize cabe = pantalla->availableGeometry().size().shrunkBy(marco_usado_);
     const QSize diseno = lienzo_->size();
 
     if (diseno.width() <= cabe.width() && diseno.height() <= cabe.height()) {
@@ -139,16 +155,7 @@ void VentanaCalculadora::encajar_en_pantalla()
         setFixedSize(tamano);
         desplazamiento_->setGeometry(rect());
     }
-
-    // Centred on the available area, the frame inside it.
-    QRect lugar(QPoint(), size().grownBy(marco_usado_));
-    lugar.moveCenter(area.center());
-    lugar.moveLeft(std::max(lugar.left(), area.left()));
-    lugar.moveTop(std::max(lugar.top(), area.top()));
-    if (QWindow* ventana = windowHandle())
-        ventana->setFramePosition(lugar.topLeft()); // by the window's own frame, as above
-    else
-        move(lugar.topLeft());
+    return true;
 }
 
 } // namespace ventana

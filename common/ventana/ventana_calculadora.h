@@ -48,7 +48,11 @@ protected:
 
 private:
     void crear_banner(const DisenoDeVentana& diseno);
+    // Sized and centred for the screen it opens on.
     void encajar_en_pantalla();
+    // Sized for the screen's available area, with scroll bars where the
+    // design does not fit; false without a screen.
+    bool ajustar_al_area();
     [[nodiscard]] QMargins marco_de_ventana() const;
 
     QWidget* lienzo_;

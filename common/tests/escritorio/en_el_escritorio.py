@@ -15,9 +15,10 @@
 # X11 class is the StartupWMClass of its menu entry; "Salir" ends the program.
 #
 # pantalla: under openbox, the window with its frame lies inside the screen
-# and Tab brings every control into view; with "cabe" the design fits the
-# screen, the window is the design itself, without scroll bars, and stays
-# where it was moved to when restored from the task bar.
+# and Tab brings every control into view; with "cabe" (on a display 3286 ×
+# 1080 wide, made two screens side by side) the design fits the screen, the
+# window is the design itself, without scroll bars, and stays where it is
+# dropped on the other screen, also when restored from the task bar.
 import os
 import subprocess
 import sys
@@ -175,14 +176,12 @@ def en_pantalla(c, cabe):
     if cabe:
         comprobar(not barras, "la ventana tiene barras de desplazamiento")
         comprobar(extension(c.ventana)[2:] == extension(c.ventana.getChildAtIndex(0))[2:], "la ventana no es el diseño")
-        # Restored from the task bar, the window stays where the user moved it.
-        subprocess.run(["xdotool", "windowmove", "--sync", c.ventana_x, "10", "30"], check=True)
-        time.sleep(0.5)
-        movida = con_marco(c)
-        for orden in "windowminimize", "windowactivate":
-            subprocess.run(["xdotool", orden, "--sync", c.ventana_x], check=True)
+        # Dragged to the other screen and restored from the task bar, the
+        # window stays where the user dropped it.
+        for orden, *argumentos in ["windowmove", "1930", "30"], ["windowminimize"], ["windowactivate"]:
+            subprocess.run(["xdotool", orden, "--sync", c.ventana_x, *argumentos], check=True)
             time.sleep(0.5)
-        comprobar(con_marco(c) == movida, f"la ventana movida a {movida} vuelve a {con_marco(c)} al restaurarla")
+            comprobar(con_marco(c)[:2] == (1930, 30), f"tras {orden}, la ventana soltada en (1930, 30) está en {con_marco(c)}")
         return
     comprobar(barras, "el diseño no cabe y no hay barra de desplazamiento")
     vx, vy, vancho, valto = extension(c.ventana)
@@ -201,6 +200,10 @@ def en_pantalla(c, cabe):
 
 if __name__ == "__main__":
     modo, programa = sys.argv[1:3]
+    if sys.argv[3:] == ["cabe"]:
+        # A 1920 × 1080 screen with a 1366 × 768 one on its right.
+        for monitor in ["IZQUIERDA", "1920/508x1080/286+0+0", "screen"], ["DERECHA", "1366/361x768/203+1920+0", "none"]:
+            subprocess.run(["xrandr", "--setmonitor", *monitor], check=True)
     gestor = subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL) if modo == "pantalla" else None
     if gestor:
         esperar(lambda: "window id" in salida("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
