@@ -59,7 +59,8 @@ VentanaFiltros::VentanaFiltros()
     btn_salir()->setFocus();
 
     Form_Load();
-    describir_deslizadores();
+    describir_r();
+    describir_c();
     conectar_manejadores();
 }
 
@@ -222,16 +223,18 @@ void VentanaFiltros::elegir_unidad()
 {
     divisor_c = numerico::factor_de_unidad(cmb_esc_c->currentText().toStdU16String(), filtros::unidades_de_capacidad,
                                            divisor_c);
-    describir_deslizadores();
+    describir_c();
     calcular_frecuencia_corte();
 }
 
 // Screen readers hear each slider's value as its read-out shows it, with the
-// unit in force: "47 kΩ", "0.01 uF".
-void VentanaFiltros::describir_deslizadores()
+// unit in force: "47 kΩ", "0.01 uF"; a slider is described again when its
+// value or its unit changes.
+void VentanaFiltros::describir_r() { Sld_r->setAccessibleDescription(txt_r->text() + QStringLiteral(" k\u03a9")); }
+
+void VentanaFiltros::describir_c()
 {
     const std::u16string_view unidad = numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad);
-    Sld_r->setAccessibleDescription(txt_r->text() + QStringLiteral(" k\u03a9"));
     Sld_c->setAccessibleDescription(txt_c->text() + u' ' + plataforma::a_qstring(unidad));
 }
 
@@ -239,7 +242,7 @@ void VentanaFiltros::Sld_r_Change()
 {
     txt_r->setText(plataforma::a_qstring(
         filtros::lectura_de_deslizador(Sld_r->value(), escala_r, plataforma::separadores_del_sistema())));
-    describir_deslizadores();
+    describir_r();
     calcular_frecuencia_corte();
 }
 
@@ -247,7 +250,7 @@ void VentanaFiltros::Sld_c_Change()
 {
     txt_c->setText(plataforma::a_qstring(
         filtros::lectura_de_deslizador(Sld_c->value(), escala_c, plataforma::separadores_del_sistema())));
-    describir_deslizadores();
+    describir_c();
     calcular_frecuencia_corte();
 }
 

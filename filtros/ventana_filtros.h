@@ -39,7 +39,8 @@ private:
     void Sld_c_Change();
     void calcular_frecuencia_corte();
     void elegir_unidad();
-    void describir_deslizadores();
+    void describir_r();
+    void describir_c();
 
     // Farads per unit of the capacitance the C box counts in.
     double divisor_c = 0.0;

@@ -51,7 +51,9 @@ VentanaMirvesta::VentanaMirvesta()
     crear_resultado();
     ordenar_tabulacion();
     txt_longitud->setFocus();
-    describir_deslizadores();
+    describir_longitud();
+    describir_espiras();
+    describir_radio();
 
     plataforma::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
     plataforma::al_mover(sld_nespiras, this, &VentanaMirvesta::sld_nespiras_Change);
@@ -143,14 +145,14 @@ void VentanaMirvesta::sld_longitud_Change()
 {
     txt_longitud->setText(plataforma::a_qstring(
         mirvesta::lectura_de_longitud(sld_longitud->value(), plataforma::separadores_del_sistema())));
-    describir_deslizadores();
+    describir_longitud();
     calcular_inductancia();
 }
 
 void VentanaMirvesta::sld_nespiras_Change()
 {
     txt_nespiras->setText(plataforma::a_qstring(mirvesta::lectura_de_espiras(sld_nespiras->value())));
-    describir_deslizadores();
+    describir_espiras();
     calcular_inductancia();
 }
 
@@ -158,21 +160,30 @@ void VentanaMirvesta::sld_radio_Change()
 {
     txt_radio->setText(plataforma::a_qstring(mirvesta::lectura_de_radio(sld_radio->value())));
     txt_radio_cm->setText(plataforma::a_qstring(mirvesta::lectura_de_radio_en_cm(sld_radio->value())));
-    describir_deslizadores();
+    describir_radio();
     calcular_inductancia();
 }
 
 // Screen readers hear each slider's value in its unit: "2.5 cm", "10
 // espiras", "3 / 16 de pulgada". Taken from the positions, since the
-// read-outs keep their design texts until a slider first moves.
-void VentanaMirvesta::describir_deslizadores()
+// read-outs keep their design texts until a slider first moves; each slider
+// is described again only when it moves.
+void VentanaMirvesta::describir_longitud()
 {
-    const numerico::Separadores sep = plataforma::separadores_del_sistema();
-    sld_longitud->setAccessibleDescription(
-        plataforma::a_qstring(mirvesta::lectura_de_longitud(sld_longitud->value(), sep)) + QStringLiteral(" cm"));
+    sld_longitud->setAccessibleDescription(plataforma::a_qstring(mirvesta::lectura_de_longitud(
+                                               sld_longitud->value(), plataforma::separadores_del_sistema())) +
+                                           QStringLiteral(" cm"));
+}
+
+void VentanaMirvesta::describir_espiras()
+{
     const int espiras = sld_nespiras->value();
     sld_nespiras->setAccessibleDescription(plataforma::a_qstring(mirvesta::lectura_de_espiras(espiras)) +
                                            (espiras == 1 ? QStringLiteral(" espira") : QStringLiteral(" espiras")));
+}
+
+void VentanaMirvesta::describir_radio()
+{
     sld_radio->setAccessibleDescription(QString::number(sld_radio->value()) + QStringLiteral(" / 16 de pulgada"));
 }
 

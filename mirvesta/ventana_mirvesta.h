@@ -21,7 +21,9 @@ private:
     void sld_nespiras_Change();
     void sld_radio_Change();
     void calcular_inductancia();
-    void describir_deslizadores();
+    void describir_longitud();
+    void describir_espiras();
+    void describir_radio();
 
     // What the last computation gave, before rounding.
     double numerador = 0.0;
