@@ -60,7 +60,8 @@ function(agregar_prueba_de_lector NAME PROGRAM EXECUTABLE)
     endif()
 endfunction()
 
-# The tests of the real program PROGRAM (a target) on virtual X desktops: read
+# The tests of the real program PROGRAM (a target): started without a display,
+# it refuses in one line; on virtual X desktops: read
 # by a screen reader and ended with "Salir"; on a 1366 x 768 screen at 150 %
 # the window with its frame fits and every control comes into view; on a
 # 1920 x 1080 screen the window is its design unchanged, and dragged to a
@@ -70,6 +71,8 @@ function(agregar_pruebas_de_escritorio PROGRAM)
         return()
     endif()
     set(ejecutable $<TARGET_FILE:${PROGRAM}>)
+    add_test(NAME ${PROGRAM}_sin_pantalla
+        COMMAND ${PROJECT_SOURCE_DIR}/common/tests/escritorio/sin_pantalla.sh ${ejecutable})
     agregar_prueba_de_lector(${PROGRAM}_con_lector_de_pantalla ${PROGRAM} ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768

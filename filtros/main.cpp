@@ -2,4 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-int main(int argc, char* argv[]) { return ventana::ejecutar<VentanaFiltros>(argc, argv, QStringLiteral("filtros")); }
+int main() { return ventana::ejecutar<VentanaFiltros>("filtros"); }

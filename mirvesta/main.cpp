@@ -2,4 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-int main(int argc, char* argv[]) { return ventana::ejecutar<VentanaMirvesta>(argc, argv, QStringLiteral("mirvesta")); }
+int main() { return ventana::ejecutar<VentanaMirvesta>("mirvesta"); }

@@ -2,4 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-int main(int argc, char* argv[]) { return ventana::ejecutar<VentanaVelorna>(argc, argv, QStringLiteral("velorna")); }
+int main() { return ventana::ejecutar<VentanaVelorna>("velorna"); }

@@ -1,12 +1,67 @@
 #include "aplicacion.h"
 
 #include "accesibilidad.h"
+#include "estilo_de_marcos.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 namespace ventana {
+
+namespace {
+
+// What Qt reports while the application connects to the display. The
+// warnings wait until the connection has succeeded: when it fails, Qt
+// reports the failure in several lines before it gives up, and the user is
+// told in one line instead.
+struct Mensaje {
+    QtMsgType tipo;
+    QByteArray archivo, funcion, categoria;
+    int linea;
+    QString texto;
+};
+std::vector<Mensaje> mensajes_del_arranque;
+const char* programa_que_arranca = "";
+
+void retener_durante_el_arranque(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto)
+{
+    if (tipo == QtFatalMsg) {
+        std::fprintf(stderr, "%s: no se encontró un escritorio gráfico donde abrir la ventana.\n",
+                     programa_que_arranca);
+        std::_Exit(1); // at once: nothing of the application exists to be ended
+    }
+    mensajes_del_arranque.push_back(
+        {tipo, contexto.file, contexto.function, contexto.category, contexto.line, texto});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> crear_aplicacion(const char* programa)
+{
+    // Qt keeps both for the application's life.
+    static int argc = 1;
+    static QByteArray nombre(programa);
+    static char* argv[] = {nombre.data(), nullptr};
+
+    programa_que_arranca = programa;
+    const QtMessageHandler anterior = qInstallMessageHandler(retener_durante_el_arranque);
+    auto aplicacion = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(anterior);
+    for (const Mensaje& m : mensajes_del_arranque)
+        qt_message_output(m.tipo, QMessageLogContext(m.archivo.constData(), m.linea, m.funcion.constData(),
+                                                     m.categoria.constData()),
+                          m.texto);
+    mensajes_del_arranque.clear();
+
+    preparar_aplicacion(*aplicacion, QString::fromUtf8(programa));
+    return aplicacion;
+}
 
 void preparar_aplicacion(QApplication& aplicacion, const QString& programa)
 {
@@ -14,6 +69,7 @@ void preparar_aplicacion(QApplication& aplicacion, const QString& programa)
     if (traductor->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductor);
     instalar_accesibilidad();
+    instalar_estilo_de_marcos();
     QApplication::setApplicationName(programa);
     QApplication::setDesktopFileName(QStringLiteral("org.calculadorasrf.") + programa);
 }

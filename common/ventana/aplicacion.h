@@ -3,23 +3,31 @@
 #include <QApplication>
 #include <QString>
 
+#include <memory>
+
 namespace ventana {
 
-// Readies the application of one calculator program ("filtros", "velorna" or
-// "mirvesta") before its window is built: Qt's own texts (message box
-// buttons, context menus) in Spanish whatever the user's language, while the
-// numbers keep the user's locale; the screen-reader support of the
-// calculators' widgets; and the program's identity for docks and task bars,
-// its menu entry org.calculadorasrf.PROGRAM.desktop.
+// The application of one calculator program ("filtros", "velorna" or
+// "mirvesta"), readied before its window is built. The programs take no
+// command-line arguments, so Qt is handed the program's name alone and none
+// of its own options (-platform, -style, -display...). Where no display can
+// be opened, the program says so in one Spanish line on standard error and
+// ends at once with status 1, instead of being aborted by Qt.
+std::unique_ptr<QApplication> crear_aplicacion(const char* programa);
+
+// Qt's own texts (message box buttons, context menus) in Spanish whatever
+// the user's language, while the numbers keep the user's locale; the
+// screen-reader support and the frame drawing of the calculators' widgets;
+// and the program's identity for docks and task bars, its menu entry
+// org.calculadorasrf.PROGRAM.desktop.
 void preparar_aplicacion(QApplication& aplicacion, const QString& programa);
 
-// The whole of a calculator program: its application, readied, and its one
-// window, until the window closes.
+// The whole of a calculator program: its application and its one window,
+// until the window closes.
 template <typename Ventana>
-int ejecutar(int argc, char* argv[], const QString& programa)
+int ejecutar(const char* programa)
 {
-    QApplication aplicacion(argc, argv);
-    preparar_aplicacion(aplicacion, programa);
+    const auto aplicacion = crear_aplicacion(programa);
     Ventana ventana;
     ventana.show();
     return QApplication::exec();

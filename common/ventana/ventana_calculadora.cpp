@@ -5,6 +5,7 @@
 #include "estilo.h"
 #include "plataforma/manejadores.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
@@ -40,6 +41,7 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
                                     QStringLiteral(":/imagenes/puerta.svg"), en_pixeles(diseno.salir));
     btn_salir_->setAccessibleDescription(QStringLiteral("Cierra la calculadora"));
     connect(btn_salir_, &QToolButton::clicked, this, [this] { plataforma::descargar(this); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) { mostrar_el_foco(ahora); });
 }
 
 // The banner Frame4: the maker's name above and its description below, text
@@ -92,6 +94,13 @@ bool VentanaCalculadora::eventFilter(QObject* objeto, QEvent* evento)
         break;
     }
     return QWidget::eventFilter(objeto, evento);
+}
+
+void VentanaCalculadora::mostrar_el_foco(QWidget* control)
+{
+    if (desplazamiento_ && control && lienzo_->isAncestorOf(control) &&
+        QGuiApplication::mouseButtons() == Qt::NoButton)
+        desplazamiento_->ensureWidgetVisible(control);
 }
 
 // Asked of the window itself: the widget learns of a new frame only when

@@ -30,8 +30,8 @@ struct DisenoDeVentana {
 // "Salir", opened centred on the screen. The window's own controls are placed
 // on lienzo(). Where the design and the window's frame do not fit the
 // screen's available area, the design sits in a scroll area as large as
-// that area allows, and the window opens inside the screen; where it fits,
-// the window is the design and nothing else.
+// that area allows, and the window opens inside the screen with its focused
+// control in view; where it fits, the window is the design and nothing else.
 class VentanaCalculadora : public QWidget {
     Q_OBJECT
 
@@ -54,6 +54,9 @@ private:
     // design does not fit; false without a screen.
     bool ajustar_al_area();
     [[nodiscard]] QMargins marco_de_ventana() const;
+    // Scrolls a control that takes the focus from the keyboard or as the
+    // window opens into view; a click lands where the user already sees.
+    void mostrar_el_foco(QWidget* control);
 
     QWidget* lienzo_;
     QToolButton* btn_salir_ = nullptr;

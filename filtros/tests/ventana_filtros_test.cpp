@@ -74,9 +74,12 @@ TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
                           [this] { return resultado(); });
 }
 
-TEST(VentanaFiltros, TemaOscuro)
+// Under qt6ct's dark scheme: every text readable, every white frame white.
+TEST(VentanaFiltros, TemaOscuroYMarcosBlancos)
 {
-    prueba::comprobar_tema_oscuro([] { return std::make_unique<VentanaFiltros>(); });
+    const auto crear = [] { return std::make_unique<VentanaFiltros>(); };
+    prueba::comprobar_tema_oscuro(crear);
+    prueba::comprobar_marcos_blancos_en_cada_estilo(crear);
 }
 
 } // namespace

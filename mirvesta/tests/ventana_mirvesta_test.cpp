@@ -36,9 +36,12 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
                           [this] { return texto("txt_valorbobina"); });
 }
 
-TEST(VentanaMirvesta, TemaOscuro)
+// Under qt6ct's dark scheme: every text readable, every white frame white.
+TEST(VentanaMirvesta, TemaOscuroYMarcosBlancos)
 {
-    prueba::comprobar_tema_oscuro([] { return std::make_unique<VentanaMirvesta>(); });
+    const auto crear = [] { return std::make_unique<VentanaMirvesta>(); };
+    prueba::comprobar_tema_oscuro(crear);
+    prueba::comprobar_marcos_blancos_en_cada_estilo(crear);
 }
 
 } // namespace

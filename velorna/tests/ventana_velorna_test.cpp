@@ -120,9 +120,12 @@ TEST_F(VentanaVelornaTest, ResultadoLargoSeVeEntero)
     EXPECT_EQ(caja->font().pointSizeF(), puntos_de_diseno);
 }
 
-TEST(VentanaVelorna, TemaOscuro)
+// Under qt6ct's dark scheme: every text readable, every white frame white.
+TEST(VentanaVelorna, TemaOscuroYMarcosBlancos)
 {
-    prueba::comprobar_tema_oscuro([] { return std::make_unique<VentanaVelorna>(); });
+    const auto crear = [] { return std::make_unique<VentanaVelorna>(); };
+    prueba::comprobar_tema_oscuro(crear);
+    prueba::comprobar_marcos_blancos_en_cada_estilo(crear);
 }
 
 } // namespace

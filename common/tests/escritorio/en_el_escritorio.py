@@ -14,8 +14,9 @@
 # a change of unit; velorna's message box answers in Spanish; the window's
 # X11 class is the StartupWMClass of its menu entry; "Salir" ends the program.
 #
-# pantalla: under openbox, the window with its frame lies inside the screen
-# and Tab brings every control into view; with "cabe" (on a display 3286 ×
+# pantalla: under openbox, the window with its frame lies inside the screen,
+# the control focused at start is in view and Tab brings every control into
+# view; with "cabe" (on a display 3286 ×
 # 1080 wide, made two screens side by side) the design fits the screen, the
 # window is the design itself, without scroll bars, and stays where it is
 # dropped on the other screen, also when restored from the task bar.
@@ -185,16 +186,26 @@ def en_pantalla(c, cabe):
         return
     comprobar(barras, "el diseño no cabe y no hay barra de desplazamiento")
     vx, vy, vancho, valto = extension(c.ventana)
+
+    def a_la_vista(nodo):
+        x, y, ancho, alto = extension(nodo)
+        return vx - 1 <= x and vy - 1 <= y and x + ancho <= vx + vancho + 1 and y + alto <= vy + valto + 1
+
+    def enfocado():
+        return next(n for n in nodos(c.ventana) if n.getState().contains(pyatspi.STATE_FOCUSED))
+    # The control focused as the window opens is in view before any key:
+    # Enter or Space act on it.
+    inicial = esperar(enfocado, 5)
+    comprobar(inicial and esperar(lambda: a_la_vista(inicial), 3),
+              f"'{inicial and inicial.name}', con el foco al abrir, queda fuera de la vista")
     visitados = []
     while len(visitados) < 30:
         c.pulsar("Tab")
-        nodo = esperar(lambda: next(n for n in nodos(c.ventana) if n.getState().contains(pyatspi.STATE_FOCUSED)), 3)
+        nodo = esperar(enfocado, 3)
         if nodo is None or nodo in visitados:
             break
         visitados.append(nodo)
-        x, y, ancho, alto = extension(nodo)
-        comprobar(vx - 1 <= x and vy - 1 <= y and x + ancho <= vx + vancho + 1 and y + alto <= vy + valto + 1,
-                  f"'{nodo.name}' queda fuera de la vista al llegar con el tabulador")
+        comprobar(a_la_vista(nodo), f"'{nodo.name}' queda fuera de la vista al llegar con el tabulador")
     comprobar(len(visitados) >= 8, f"el tabulador solo llega a {len(visitados)} controles")
 
 

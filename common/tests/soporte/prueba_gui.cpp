@@ -4,11 +4,13 @@
 #include "plataforma/texto.h"
 #include "soporte/tablas.h"
 #include "ventana/aplicacion.h"
+#include "ventana/estilo_de_marcos.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -150,6 +152,38 @@ void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crea
     ASSERT_EQ(claros.size(), oscuros.size());
     for (const auto& [texto, claro] : claros)
         EXPECT_GE(oscuros.at(texto), std::min(claro, del_tema) - 0.01) << texto.toStdString();
+}
+
+// The pixels of each white frame's inside that its controls leave bare are
+// white: what the style draws of the frame stays on its border.
+void comprobar_marcos_blancos(const QWidget& ventana, const QString& estilo)
+{
+    for (QGroupBox* marco : ventana.findChildren<QGroupBox*>()) {
+        if (marco->palette().color(QPalette::Window) != Qt::white)
+            continue; // the banner, in the desktop's colours
+        const QImage imagen = marco->grab().toImage();
+        QRegion desnudo(marco->contentsRect());
+        for (const QWidget* hijo : marco->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (hijo->isVisibleTo(marco))
+                desnudo -= hijo->geometry();
+        int grises = 0;
+        for (const QRect& parte : desnudo)
+            for (int y = parte.top(); y <= parte.bottom(); ++y)
+                for (int x = parte.left(); x <= parte.right(); ++x)
+                    grises += imagen.pixel(x, y) != qRgb(255, 255, 255);
+        EXPECT_EQ(grises, 0) << marco->objectName().toStdString() << " under " << estilo.toStdString();
+    }
+}
+
+void comprobar_marcos_blancos_en_cada_estilo(const std::function<std::unique_ptr<QWidget>()>& crear)
+{
+    // The desktop's style by its name; qt6ct's has none, and then no name
+    // stands for the desktop's style.
+    for (const QString& estilo : {QStringLiteral("fusion"), QStringLiteral("windows"), QApplication::style()->name()}) {
+        QApplication::setStyle(new ventana::EstiloDeMarcos(QStyleFactory::create(estilo)));
+        comprobar_marcos_blancos(*crear(), estilo.isEmpty() ? QStringLiteral("the desktop's style") : estilo);
+    }
+    QApplication::setStyle(new ventana::EstiloDeMarcos);
 }
 
 QString en_locale(const char* texto)

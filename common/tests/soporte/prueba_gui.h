@@ -117,4 +117,9 @@ bool muestra_todo_el_texto(QLineEdit* caja);
 // what the scheme gives its own texts.
 void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear);
 
+// Builds the window under the Fusion and Windows styles and under the
+// desktop's own, and fails for every white frame whose inside, where its
+// controls leave it bare, is not white.
+void comprobar_marcos_blancos_en_cada_estilo(const std::function<std::unique_ptr<QWidget>()>& crear);
+
 } // namespace prueba
