@@ -36,8 +36,7 @@ void retener_durante_el_arranque(QtMsgType tipo, const QMessageLogContext& conte
                      programa_que_arranca);
         std::_Exit(1); // at once: nothing of the application exists to be ended
     }
-    mensajes_del_arranque.push_back(
-        {tipo, contexto.file, contexto.function, contexto.category, contexto.line, texto});
+    mensajes_del_arranque.push_back({tipo, contexto.file, contexto.function, contexto.category, contexto.line, texto});
 }
 
 } // namespace
@@ -54,9 +53,9 @@ std::unique_ptr<QApplication> crear_aplicacion(const char* programa)
     auto aplicacion = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(anterior);
     for (const Mensaje& m : mensajes_del_arranque)
-        qt_message_output(m.tipo, QMessageLogContext(m.archivo.constData(), m.linea, m.funcion.constData(),
-                                                     m.categoria.constData()),
-                          m.texto);
+        qt_message_output(
+            m.tipo, QMessageLogContext(m.archivo.constData(), m.linea, m.funcion.constData(), m.categoria.constData()),
+            m.texto);
     mensajes_del_arranque.clear();
 
     preparar_aplicacion(*aplicacion, QString::fromUtf8(programa));

@@ -10,8 +10,7 @@ namespace ventana {
 
 EstiloDeMarcos::EstiloDeMarcos(QStyle* base)
     : QProxyStyle(base) // none: the style the application would take
-{
-}
+{}
 
 void EstiloDeMarcos::drawPrimitive(PrimitiveElement elemento, const QStyleOption* opcion, QPainter* pintor,
                                    const QWidget* control) const

@@ -98,8 +98,7 @@ bool VentanaCalculadora::eventFilter(QObject* objeto, QEvent* evento)
 
 void VentanaCalculadora::mostrar_el_foco(QWidget* control)
 {
-    if (desplazamiento_ && control && lienzo_->isAncestorOf(control) &&
-        QGuiApplication::mouseButtons() == Qt::NoButton)
+    if (desplazamiento_ && control && lienzo_->isAncestorOf(control) && QGuiApplication::mouseButtons() == Qt::NoButton)
         desplazamiento_->ensureWidgetVisible(control);
 }
 
