@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace ventana {
@@ -26,17 +27,27 @@ struct Mensaje {
     int linea;
     QString texto;
 };
-std::vector<Mensaje> mensajes_del_arranque;
-const char* programa_que_arranca = "";
+struct Arranque {
+    std::string programa;
+    std::vector<Mensaje> mensajes;
+};
+
+// Qt's message handler is a plain function: what it needs lives here.
+Arranque& arranque()
+{
+    static Arranque en_curso;
+    return en_curso;
+}
 
 void retener_durante_el_arranque(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto)
 {
     if (tipo == QtFatalMsg) {
-        std::fprintf(stderr, "%s: no se encontró un escritorio gráfico donde abrir la ventana.\n",
-                     programa_que_arranca);
+        const std::string linea =
+            arranque().programa + ": no se encontró un escritorio gráfico donde abrir la ventana.\n";
+        std::fputs(linea.c_str(), stderr);
         std::_Exit(1); // at once: nothing of the application exists to be ended
     }
-    mensajes_del_arranque.push_back({tipo, contexto.file, contexto.function, contexto.category, contexto.line, texto});
+    arranque().mensajes.push_back({tipo, contexto.file, contexto.function, contexto.category, contexto.line, texto});
 }
 
 } // namespace
@@ -48,15 +59,15 @@ std::unique_ptr<QApplication> crear_aplicacion(const char* programa)
     static QByteArray nombre(programa);
     static char* argv[] = {nombre.data(), nullptr};
 
-    programa_que_arranca = programa;
+    arranque().programa = programa;
     const QtMessageHandler anterior = qInstallMessageHandler(retener_durante_el_arranque);
     auto aplicacion = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(anterior);
-    for (const Mensaje& m : mensajes_del_arranque)
+    for (const Mensaje& m : arranque().mensajes)
         qt_message_output(
             m.tipo, QMessageLogContext(m.archivo.constData(), m.linea, m.funcion.constData(), m.categoria.constData()),
             m.texto);
-    mensajes_del_arranque.clear();
+    arranque().mensajes.clear();
 
     preparar_aplicacion(*aplicacion, QString::fromUtf8(programa));
     return aplicacion;
