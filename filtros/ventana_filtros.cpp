@@ -6,9 +6,9 @@
 #include "plataforma/texto.h"
 #include "ventana/estilo.h"
 #include "ventana/lista_de_unidades.h"
+#include "ventana/marco_de_opciones.h"
 #include "ventana/marco_de_resultado.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,10 +51,15 @@ VentanaFiltros::VentanaFiltros()
     resultado->mostrar(
         plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),
         QStringLiteral("KHz"));
-    opt_filtros = crear_marco_de_opciones(
-        lienzo(), QStringLiteral("Opciones"), en_pixeles(7440, 4200, 3615, 2415), 13.5, QStringLiteral("opt_filtros"),
-        {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"), QStringLiteral("Filtro Pasa Banda")},
-        en_pixeles(600, 480, 2535, 375), px(600));
+    opt_filtros = new MarcoDeOpciones(
+        lienzo(), {.titulo = QStringLiteral("Opciones"),
+                   .marco = {7440, 4200, 3615, 2415},
+                   .puntos_del_titulo = 13.5,
+                   .nombre = QStringLiteral("opt_filtros"),
+                   .opciones = {QStringLiteral("Filtro Pasa Bajos"), QStringLiteral("Filtro Pasa Altos"),
+                                QStringLiteral("Filtro Pasa Banda")},
+                   .primera = {600, 480, 2535, 375},
+                   .separacion = 600});
     ordenar_tabulacion();
     btn_salir()->setFocus();
 
@@ -184,8 +189,10 @@ void VentanaFiltros::crear_columnas_r_y_c()
 
 void VentanaFiltros::ordenar_tabulacion()
 {
-    const QList<QWidget*> orden{btn_salir(),    Sld_r,          Sld_c,          txt_r,     txt_c,
-                                opt_filtros[0], opt_filtros[1], opt_filtros[2], cmb_esc_c, resultado->caja()};
+    QList<QWidget*> orden{btn_salir(), Sld_r, Sld_c, txt_r, txt_c};
+    for (QRadioButton* opcion : opt_filtros->opciones())
+        orden << opcion;
+    orden << cmb_esc_c << resultado->caja();
     ventana::ordenar_tabulacion(orden);
 }
 
@@ -193,12 +200,13 @@ void VentanaFiltros::conectar_manejadores()
 {
     plataforma::al_mover(Sld_r, this, &VentanaFiltros::Sld_r_Change);
     plataforma::al_mover(Sld_c, this, &VentanaFiltros::Sld_c_Change);
-    plataforma::conectar(opt_filtros[0]->group(), &QButtonGroup::idClicked, this, &VentanaFiltros::opt_filtros_Click);
-    plataforma::conectar(cmb_esc_c, &QComboBox::activated, this, &VentanaFiltros::cmb_esc_c_Click);
-    plataforma::conectar(cmb_esc_c->lineEdit(), &QLineEdit::textEdited, this, &VentanaFiltros::cmb_esc_c_Change);
+    plataforma::conectar(opt_filtros, &MarcoDeOpciones::elegida, this, &VentanaFiltros::opt_filtros_Click);
+    plataforma::conectar(cmb_esc_c, &ListaDeUnidades::elegida, this, &VentanaFiltros::cmb_esc_c_Click);
+    plataforma::conectar(cmb_esc_c, &ListaDeUnidades::editada, this, &VentanaFiltros::cmb_esc_c_Change);
 }
 
-void VentanaFiltros::Form_Load() { divisor_c = filtros::divisor_microfaradios; }
+// The divisor of the unit the list shows at start.
+void VentanaFiltros::Form_Load() { divisor_c = cmb_esc_c->factor(); }
 
 void VentanaFiltros::opt_filtros_Click(int indice)
 {
@@ -215,17 +223,16 @@ void VentanaFiltros::opt_filtros_Click(int indice)
     calcular_frecuencia_corte();
 }
 
-void VentanaFiltros::cmb_esc_c_Click() { elegir_unidad(); }
-
-void VentanaFiltros::cmb_esc_c_Change() { elegir_unidad(); }
-
-void VentanaFiltros::elegir_unidad()
+// A unit chosen or typed: the list's divisor in force, and the cut-off
+// computed again, whether the text matched a unit or not.
+void VentanaFiltros::cmb_esc_c_Click(double factor)
 {
-    divisor_c = numerico::factor_de_unidad(cmb_esc_c->currentText().toStdU16String(), filtros::unidades_de_capacidad,
-                                           divisor_c);
+    divisor_c = factor;
     describir_c();
     calcular_frecuencia_corte();
 }
+
+void VentanaFiltros::cmb_esc_c_Change(double factor) { cmb_esc_c_Click(factor); }
 
 // Screen readers hear each slider's value as its read-out shows it, with the
 // unit in force: "47 kΩ", "0.01 uF"; a slider is described again when its
@@ -256,7 +263,7 @@ void VentanaFiltros::Sld_c_Change()
 
 void VentanaFiltros::calcular_frecuencia_corte()
 {
-    const bool pasa_banda = opt_filtros[2]->isChecked();
+    const bool pasa_banda = opt_filtros->opcion(2)->isChecked();
     const filtros::FrecuenciaDeCorte f =
         filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(), divisor_c,
                                            pasa_banda, plataforma::separadores_del_sistema());

@@ -7,11 +7,11 @@
 
 class QGroupBox;
 class QLineEdit;
-class QRadioButton;
 class QSlider;
 
 namespace ventana {
 class ListaDeUnidades;
+class MarcoDeOpciones;
 class MarcoDeResultado;
 } // namespace ventana
 
@@ -33,12 +33,11 @@ private:
 
     void Form_Load();
     void opt_filtros_Click(int indice);
-    void cmb_esc_c_Click();
-    void cmb_esc_c_Change();
+    void cmb_esc_c_Click(double factor);
+    void cmb_esc_c_Change(double factor);
     void Sld_r_Change();
     void Sld_c_Change();
     void calcular_frecuencia_corte();
-    void elegir_unidad();
     void describir_r();
     void describir_c();
 
@@ -53,6 +52,6 @@ private:
     QSlider* Sld_r = nullptr;
     QSlider* Sld_c = nullptr;
     ventana::ListaDeUnidades* cmb_esc_c = nullptr;
-    QList<QRadioButton*> opt_filtros;
+    ventana::MarcoDeOpciones* opt_filtros = nullptr; // the options opt_filtros(0..2) in their frame
     ventana::MarcoDeResultado* resultado = nullptr;
 };

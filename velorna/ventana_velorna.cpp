@@ -6,9 +6,9 @@
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
 #include "ventana/lista_de_unidades.h"
+#include "ventana/marco_de_opciones.h"
 #include "ventana/marco_de_resultado.h"
 
-#include <QButtonGroup>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,11 +68,15 @@ VentanaVelorna::VentanaVelorna()
     crear_formula();
     crear_esquema();
     crear_filas();
-    opt_parametro = crear_marco_de_opciones(
-        lienzo(), QStringLiteral("Parámetro a calcular"), en_pixeles(4320, 4920, 4215, 1935), 12,
-        QStringLiteral("opt_parametro"),
-        {QStringLiteral("Frequencia"), QStringLiteral("Capacitancia"), QStringLiteral("Inductancia")},
-        en_pixeles(1200, 480, 1815, 255), px(480));
+    opt_parametro = new MarcoDeOpciones(
+        lienzo(),
+        {.titulo = QStringLiteral("Parámetro a calcular"),
+         .marco = {4320, 4920, 4215, 1935},
+         .puntos_del_titulo = 12,
+         .nombre = QStringLiteral("opt_parametro"),
+         .opciones = {QStringLiteral("Frequencia"), QStringLiteral("Capacitancia"), QStringLiteral("Inductancia")},
+         .primera = {1200, 480, 1815, 255},
+         .separacion = 480});
     btb_resulta = new BotonConImagen(lienzo(), QStringLiteral("btb_resulta"), QStringLiteral("Calcular"),
                                      QStringLiteral(":/imagenes/calculadora.svg"), en_pixeles(4560, 6960, 1695, 855));
     btb_resulta->setAccessibleDescription(QStringLiteral("Calcula el parámetro elegido a partir de los otros dos"));
@@ -155,53 +159,38 @@ void VentanaVelorna::ordenar_tabulacion()
     QList<QWidget*> orden;
     for (const Fila& fila : filas)
         orden << fila.entrada << fila.unidad;
-    for (QRadioButton* opcion : opt_parametro)
+    for (QRadioButton* opcion : opt_parametro->opciones())
         orden << opcion;
     orden << btb_resulta << btn_salir() << resultado->caja();
     ventana::ordenar_tabulacion(orden);
 }
 
-double& VentanaVelorna::factor_de(Parametro cantidad)
+ListaDeUnidades* VentanaVelorna::lista_de(Parametro cantidad) const
 {
-    switch (cantidad) {
-    case Parametro::frecuencia:
-        return esc_frec;
-    case Parametro::capacitancia:
-        return esc_capa;
-    case Parametro::inductancia:
-        break;
-    }
-    return esc_indu;
+    return filas[static_cast<std::size_t>(cantidad)].unidad;
 }
 
 void VentanaVelorna::conectar_manejadores()
 {
-    plataforma::conectar(opt_parametro[0]->group(), &QButtonGroup::idClicked, this,
-                         &VentanaVelorna::opt_parametro_Click);
+    plataforma::conectar(opt_parametro, &MarcoDeOpciones::elegida, this, &VentanaVelorna::opt_parametro_Click);
     plataforma::conectar(btb_resulta, &QToolButton::clicked, this, &VentanaVelorna::btb_resulta_Click);
+    // By Parametro, as the rows.
+    const std::array al_cambiar_la_unidad{&VentanaVelorna::cmb_frec_Change, &VentanaVelorna::cmb_capa_Change,
+                                          &VentanaVelorna::cmb_indu_Change};
     for (std::size_t i = 0; i < filas.size(); ++i) {
         // Enter in an entry computes as "Calcular" does; the focus stays in the entry.
         plataforma::conectar(filas[i].entrada, &QLineEdit::returnPressed, this, &VentanaVelorna::btb_resulta_Click);
-        // Click (an item chosen) and Change (the text edited) do the same: set
-        // the factor when the whole text is one of the units, nothing else.
-        ListaDeUnidades* lista = filas[i].unidad;
-        const std::span<const numerico::Unidad> unidades = cantidades[i].unidades;
-        double& factor = factor_de(static_cast<Parametro>(i));
-        const auto elegir = [this, lista, unidades, &factor] {
-            plataforma::con_guardia(this, [&] {
-                factor = numerico::factor_de_unidad(lista->currentText().toStdU16String(), unidades, factor);
-            });
-        };
-        connect(lista, &QComboBox::activated, this, elegir);
-        connect(lista->lineEdit(), &QLineEdit::textEdited, this, elegir);
+        plataforma::conectar(filas[i].unidad, &ListaDeUnidades::elegida, this, al_cambiar_la_unidad[i]);
+        plataforma::conectar(filas[i].unidad, &ListaDeUnidades::editada, this, al_cambiar_la_unidad[i]);
     }
 }
 
+// The factors of the units the lists show at start.
 void VentanaVelorna::Form_Load()
 {
-    esc_capa = velorna::factores_al_abrir.capa;
-    esc_indu = velorna::factores_al_abrir.indu;
-    esc_frec = velorna::factores_al_abrir.frec;
+    esc_capa = lista_de(Parametro::capacitancia)->factor();
+    esc_indu = lista_de(Parametro::inductancia)->factor();
+    esc_frec = lista_de(Parametro::frecuencia)->factor();
 }
 
 void VentanaVelorna::opt_parametro_Click(int indice)
@@ -221,6 +210,12 @@ void VentanaVelorna::opt_parametro_Click(int indice)
         filas[i].unidad->setVisible(visible);
     }
 }
+
+void VentanaVelorna::cmb_frec_Change(double factor) { esc_frec = factor; }
+
+void VentanaVelorna::cmb_capa_Change(double factor) { esc_capa = factor; }
+
+void VentanaVelorna::cmb_indu_Change(double factor) { esc_indu = factor; }
 
 void VentanaVelorna::btb_resulta_Click()
 {

@@ -7,11 +7,11 @@
 
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 class QToolButton;
 
 namespace ventana {
 class ListaDeUnidades;
+class MarcoDeOpciones;
 class MarcoDeResultado;
 } // namespace ventana
 
@@ -34,10 +34,15 @@ private:
     void crear_filas();
     void ordenar_tabulacion();
     void conectar_manejadores();
-    [[nodiscard]] double& factor_de(velorna::Parametro cantidad);
+    [[nodiscard]] ventana::ListaDeUnidades* lista_de(velorna::Parametro cantidad) const;
 
     void Form_Load();
     void opt_parametro_Click(int indice);
+    // Click (an item chosen) and Change (the text edited) of one unit list
+    // are one handler: the factor the list reports becomes the window's.
+    void cmb_frec_Change(double factor);
+    void cmb_capa_Change(double factor);
+    void cmb_indu_Change(double factor);
     void btb_resulta_Click();
 
     velorna::Parametro parametro = velorna::Parametro::frecuencia;
@@ -47,7 +52,7 @@ private:
 
     // By velorna::Parametro: frequency, capacitance, inductance.
     std::array<Fila, 3> filas{};
-    QList<QRadioButton*> opt_parametro;
+    ventana::MarcoDeOpciones* opt_parametro = nullptr; // the options opt_parametro(0..2) in their frame
     QToolButton* btb_resulta = nullptr;
     ventana::MarcoDeResultado* resultado = nullptr;
 };

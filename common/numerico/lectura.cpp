@@ -175,14 +175,4 @@ bool es_numero_completo(std::u16string_view texto)
     return leido > 0 && leido == limpio.size();
 }
 
-bool es_numerico(std::u16string_view texto, Separadores sep)
-{
-    try {
-        texto_a_numero(texto, sep);
-        return true;
-    } catch (const fallo_numerico&) {
-        return false;
-    }
-}
-
 } // namespace numerico

@@ -28,8 +28,4 @@ double valor_de_texto(std::u16string_view texto);
 // the blanks it drops are gone: "2.2" is whole, "2,2" and "12abc" are not.
 bool es_numero_completo(std::u16string_view texto);
 
-// True for a number; for a text, true exactly when texto_a_numero reads it.
-constexpr bool es_numerico(double /*numero*/) { return true; }
-bool es_numerico(std::u16string_view texto, Separadores sep);
-
 } // namespace numerico

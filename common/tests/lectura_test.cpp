@@ -45,7 +45,6 @@ TEST(TextoANumero, LeeElNumeroEnteroORechaza)
                     {u"2e3x", punto, std::nullopt}};
     for (const auto& l : lecturas) {
         const std::string texto(l.texto.begin(), l.texto.end());
-        EXPECT_EQ(es_numerico(l.texto, l.sep), l.esperado.has_value()) << texto;
         if (l.esperado)
             EXPECT_EQ(texto_a_numero(l.texto, l.sep), *l.esperado) << texto;
         else
@@ -55,10 +54,8 @@ TEST(TextoANumero, LeeElNumeroEnteroORechaza)
 
 TEST(TextoANumero, MasAllaDelRangoEsDesbordamiento)
 {
-    for (const std::u16string texto : {u"1e999", u"-2e308", u"1e99999999999999999999"}) {
+    for (const std::u16string texto : {u"1e999", u"-2e308", u"1e99999999999999999999"})
         EXPECT_THROW(texto_a_numero(texto, punto), fallo_aritmetico);
-        EXPECT_FALSE(es_numerico(texto, punto));
-    }
     EXPECT_THROW(valor_de_texto(u"-9e400abc"), fallo_aritmetico);
 }
 

@@ -3,13 +3,10 @@
 #include "decoracion.h"
 #include "estilo.h"
 #include "lista_de_unidades.h"
-#include "plataforma/texto.h"
 
-#include <QButtonGroup>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QSlider>
 #include <QSvgWidget>
 
@@ -72,16 +69,9 @@ ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
                                          std::span<const numerico::Unidad> unidades, double factor_al_abrir,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible)
 {
-    QStringList textos;
-    for (const numerico::Unidad& unidad : unidades)
-        textos << plataforma::a_qstring(unidad.texto);
-    auto* lista = new ListaDeUnidades(padre, textos);
+    auto* lista = new ListaDeUnidades(padre, unidades, factor_al_abrir, lugar, fuente);
     lista->setObjectName(nombre);
     lista->nombrar(nombre_accesible);
-    lista->setFont(fuente);
-    lista->setGeometry(lugar);
-    const QString al_abrir = plataforma::a_qstring(numerico::unidad_de_factor(factor_al_abrir, unidades));
-    lista->setCurrentIndex(lista->findText(al_abrir));
     return lista;
 }
 
@@ -99,41 +89,21 @@ QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, in
     return deslizador;
 }
 
-// The frame owns the group, which each button gives back (group()); the
-// analyzer does not follow Qt's ownership by parent.
-// NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
-QList<QRadioButton*> crear_marco_de_opciones(QWidget* padre, const QString& titulo, QRect lugar, double puntos,
-                                             const QString& nombre, const QStringList& opciones, QRect primera,
-                                             int separacion)
-{
-    QGroupBox* marco =
-        crear_marco(padre, QStringLiteral("Frame2"), titulo, lugar, fuente(puntos, true), colores::verde);
-    auto* grupo = new QButtonGroup(marco);
-    QList<QRadioButton*> botones;
-    for (qsizetype i = 0; i < opciones.size(); ++i) {
-        auto* boton = new QRadioButton(opciones[i], marco);
-        boton->setObjectName(QStringLiteral("%1(%2)").arg(nombre).arg(i));
-        boton->setFont(fuente(9.75, true));
-        color_de_texto(boton, colores::negro);
-        boton->setGeometry(primera.translated(0, static_cast<int>(i) * separacion));
-        grupo->addButton(boton, static_cast<int>(i));
-        botones << boton;
-    }
-    grupo->button(0)->setChecked(true);
-    return botones;
-}
-// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
-
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar, const QFont& fuente,
                        const QColor& color)
 {
     auto* marco = new QGroupBox(titulo, padre);
+    disenar_marco(marco, nombre, lugar, fuente, color);
+    return marco;
+}
+
+void disenar_marco(QGroupBox* marco, const QString& nombre, QRect lugar, const QFont& fuente, const QColor& color)
+{
     marco->setObjectName(nombre);
     marco->setFont(fuente);
     color_de_texto(marco, color);
     fondo_blanco(marco);
     marco->setGeometry(lugar);
-    return marco;
 }
 
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color, int grosor)

@@ -9,17 +9,14 @@
 
 #include <QColor>
 #include <QFont>
-#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 #include <initializer_list>
 #include <optional>
 #include <span>
 
-class QRadioButton;
 class QSlider;
 class QGroupBox;
 class QLabel;
@@ -76,10 +73,11 @@ QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
 // colour; its children place themselves relative to its top left corner.
 QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& titulo, QRect lugar, const QFont& fuente,
                        const QColor& color);
+// Gives a frame of the window's own (a subclass) the same look and place.
+void disenar_marco(QGroupBox* marco, const QString& nombre, QRect lugar, const QFont& fuente, const QColor& color);
 
-// An editable list of the units of a unit table, in the table's order (see
-// ListaDeUnidades), showing the unit whose factor is given and named for
-// screen readers.
+// A ListaDeUnidades, with the factor of its unit at start, named for screen
+// readers.
 ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
                                          std::span<const numerico::Unidad> unidades, double factor_al_abrir,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible);
@@ -88,14 +86,6 @@ ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
 // arrow keys and the step of the page keys and of a click on the track.
 QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
                           int paso_grande);
-
-// The frame Frame2 of a window's option buttons: its caption, dark green in
-// the given size, and the buttons of one group (their QButtonGroup, ids i),
-// 9.75 bold in black on white, one under the other from the first place down
-// by the given spacing, named "NOMBRE(i)"; the first is selected.
-QList<QRadioButton*> crear_marco_de_opciones(QWidget* padre, const QString& titulo, QRect lugar, double puntos,
-                                             const QString& nombre, const QStringList& opciones, QRect primera,
-                                             int separacion);
 
 // A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,

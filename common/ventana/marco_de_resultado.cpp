@@ -15,11 +15,8 @@ MarcoDeResultado::MarcoDeResultado(QWidget* padre, const Diseno& diseno)
     , lbl_escalaresul_(crear_etiqueta(this, QStringLiteral("lbl_escalaresul"), {}, en_pixeles(diseno.unidad),
                                       fuente(12, true), colores::rojo))
 {
-    setObjectName(QStringLiteral("Frame3"));
-    setFont(fuente(diseno.puntos_del_titulo, true));
-    color_de_texto(this, colores::verde);
-    fondo_blanco(this);
-    setGeometry(en_pixeles(diseno.marco));
+    disenar_marco(this, QStringLiteral("Frame3"), en_pixeles(diseno.marco), fuente(diseno.puntos_del_titulo, true),
+                  colores::verde);
     fondo_blanco(lbl_result_);
     fondo_blanco(lbl_escalaresul_);
 }

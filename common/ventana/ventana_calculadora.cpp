@@ -40,8 +40,8 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
     btn_salir_ = new BotonConImagen(lienzo_, QStringLiteral("btn_salir"), QStringLiteral("Salir"),
                                     QStringLiteral(":/imagenes/puerta.svg"), en_pixeles(diseno.salir));
     btn_salir_->setAccessibleDescription(QStringLiteral("Cierra la calculadora"));
-    connect(btn_salir_, &QToolButton::clicked, this, [this] { plataforma::descargar(this); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) { mostrar_el_foco(ahora); });
+    plataforma::conectar(btn_salir_, &QToolButton::clicked, this, &VentanaCalculadora::btn_salir_Click);
+    plataforma::conectar(qApp, &QApplication::focusChanged, this, &VentanaCalculadora::mostrar_el_foco);
 }
 
 // The banner Frame4: the maker's name above and its description below, text
@@ -96,7 +96,9 @@ bool VentanaCalculadora::eventFilter(QObject* objeto, QEvent* evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
-void VentanaCalculadora::mostrar_el_foco(QWidget* control)
+void VentanaCalculadora::btn_salir_Click() { plataforma::descargar(this); }
+
+void VentanaCalculadora::mostrar_el_foco(QWidget* /*antes*/, QWidget* control)
 {
     if (desplazamiento_ && control && lienzo_->isAncestorOf(control) && QGuiApplication::mouseButtons() == Qt::NoButton)
         desplazamiento_->ensureWidgetVisible(control);

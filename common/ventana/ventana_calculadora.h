@@ -56,7 +56,8 @@ private:
     [[nodiscard]] QMargins marco_de_ventana() const;
     // Scrolls a control that takes the focus from the keyboard or as the
     // window opens into view; a click lands where the user already sees.
-    void mostrar_el_foco(QWidget* control);
+    void mostrar_el_foco(QWidget* antes, QWidget* control);
+    void btn_salir_Click();
 
     QWidget* lienzo_;
     QToolButton* btn_salir_ = nullptr;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "medidas.h"
+
+#include <QGroupBox>
+#include <QList>
+#include <QStringList>
+
+class QRadioButton;
+
+namespace ventana {
+
+// The frame Frame2 of a window's option buttons, a control array: its
+// caption dark green, and the options, 9.75 bold in black on white, one
+// under the other, named "NOMBRE(i)" and numbered i in their group; the
+// first is selected. It says which option the user chose.
+class MarcoDeOpciones : public QGroupBox {
+    Q_OBJECT
+
+public:
+    struct Diseno {
+        QString titulo;
+        Lugar marco;
+        double puntos_del_titulo = 0;
+        QString nombre; // of the control array
+        QStringList opciones;
+        Lugar primera;      // of the first option; the others follow below it
+        int separacion = 0; // from one option's top to the next, in twips
+    };
+
+    MarcoDeOpciones(QWidget* padre, const Diseno& diseno);
+
+    [[nodiscard]] QRadioButton* opcion(int indice) const { return botones_.at(indice); }
+    [[nodiscard]] const QList<QRadioButton*>& opciones() const { return botones_; }
+
+signals:
+    // The user chose the option of that index (the array's Click).
+    void elegida(int indice);
+
+private:
+    QList<QRadioButton*> botones_;
+};
+
+} // namespace ventana
