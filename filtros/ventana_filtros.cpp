@@ -32,8 +32,16 @@ constexpr double escala_c = 100.0;
 // of the start values.
 constexpr double resultado_de_diseno = 15.915;
 
-constexpr DisenoDeVentana diseno{"frm_filtros", "Filtros Activos",      11310, 8610, "Image8", 1440, 6480, "Label36",
-                                 "Label35",     {8280, 7080, 1815, 975}};
+constexpr DisenoDeVentana diseno{.nombre = "frm_filtros",
+                                 .titulo = "Filtros Activos",
+                                 .ancho = 11310,
+                                 .alto = 8610,
+                                 .logo = "Image8",
+                                 .izquierda_del_logo = 1440,
+                                 .izquierda_del_banner = 6480,
+                                 .etiqueta_superior = "Label36",
+                                 .etiqueta_inferior = "Label35",
+                                 .salir = {8280, 7080, 1815, 975}};
 
 } // namespace
 
@@ -44,9 +52,11 @@ VentanaFiltros::VentanaFiltros()
     crear_formula_pasa_banda();
     crear_esquemas();
     crear_columnas_r_y_c();
-    resultado = new MarcoDeResultado(
-        lienzo(),
-        {{7440, 1800, 3615, 2175}, 13.5, {240, 600, 2655, 375}, {600, 1080, 2175, 495}, {2880, 1200, 615, 375}});
+    resultado = new MarcoDeResultado(lienzo(), {.marco = {7440, 1800, 3615, 2175},
+                                                .puntos_del_titulo = 13.5,
+                                                .nombre = {240, 600, 2655, 375},
+                                                .valor = {600, 1080, 2175, 495},
+                                                .unidad = {2880, 1200, 615, 375}});
     resultado->rotular(QStringLiteral("Frecuencia de corte:"), {});
     resultado->mostrar(
         plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),

@@ -20,9 +20,16 @@ using namespace ventana;
 
 namespace {
 
-constexpr DisenoDeVentana diseno{
-    "frm_bobinas", "Cálculo de Inductancias Bajas", 8625, 9345, "Image8", 120, 5160, "Label33",
-    "Label32",     {6840, 6240, 1575, 975}};
+constexpr DisenoDeVentana diseno{.nombre = "frm_bobinas",
+                                 .titulo = "Cálculo de Inductancias Bajas",
+                                 .ancho = 8625,
+                                 .alto = 9345,
+                                 .logo = "Image8",
+                                 .izquierda_del_logo = 120,
+                                 .izquierda_del_banner = 5160,
+                                 .etiqueta_superior = "Label33",
+                                 .etiqueta_inferior = "Label32",
+                                 .salir = {6840, 6240, 1575, 975}};
 
 const QColor verde_de_leyenda{0, 192, 0};
 
@@ -112,9 +119,14 @@ void VentanaMirvesta::crear_columnas()
     txt_radio->setText(QStringLiteral("1 / 16\""));
     txt_radio_cm->setText(QStringLiteral("0,16 cm"));
 
-    sld_longitud = crear_columna(lienzo(), {"sld_longitud", "Shape1", 360, 0, 100, 1, 10});
-    sld_nespiras = crear_columna(lienzo(), {"sld_nespiras", "Shape2", 1440, 1, 50, 1, 5});
-    sld_radio = crear_columna(lienzo(), {"sld_radio", "Shape3", 2520, 1, 16, 1, 2});
+    // clang-format off
+    sld_longitud = crear_columna(lienzo(), {.nombre = "sld_longitud", .marco = "Shape1", .izquierda = 360,
+                                            .minimo = 0, .maximo = 100, .paso = 1, .paso_grande = 10});
+    sld_nespiras = crear_columna(lienzo(), {.nombre = "sld_nespiras", .marco = "Shape2", .izquierda = 1440,
+                                            .minimo = 1, .maximo = 50, .paso = 1, .paso_grande = 5});
+    sld_radio = crear_columna(lienzo(), {.nombre = "sld_radio", .marco = "Shape3", .izquierda = 2520,
+                                         .minimo = 1, .maximo = 16, .paso = 1, .paso_grande = 2});
+    // clang-format on
 
     txt_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina en centímetros"));
     sld_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina"));

@@ -25,10 +25,11 @@ private:
     void describir_espiras();
     void describir_radio();
 
-    // What the last computation gave, before rounding.
-    double numerador = 0.0;
-    double denominador = 0.0;
-    double inductancia = 0.0;
+    // The window's record of the last computation, before rounding; the
+    // result box shows the rounded inductance.
+    double numerador = 0.0;   // R² n²
+    double denominador = 0.0; // 9 R + 25 l
+    double inductancia = 0.0; // numerador / denominador, in microhenries
 
     QLineEdit* txt_longitud = nullptr;
     QLineEdit* txt_nespiras = nullptr;

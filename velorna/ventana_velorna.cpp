@@ -25,9 +25,16 @@ using velorna::Parametro;
 
 namespace {
 
-constexpr DisenoDeVentana diseno{
-    "frm_c_tanque",         "Velorna, generador de Onda Portadora", 8700, 8070, "Image2", 120, 5160, "Label8", "Label9",
-    {6600, 6960, 1695, 855}};
+constexpr DisenoDeVentana diseno{.nombre = "frm_c_tanque",
+                                 .titulo = "Velorna, generador de Onda Portadora",
+                                 .ancho = 8700,
+                                 .alto = 8070,
+                                 .logo = "Image2",
+                                 .izquierda_del_logo = 120,
+                                 .izquierda_del_banner = 5160,
+                                 .etiqueta_superior = "Label8",
+                                 .etiqueta_inferior = "Label9",
+                                 .salir = {6600, 6960, 1695, 855}};
 
 // The three quantities in the order of Parametro, which the rows follow: the
 // name of each (its row's caption and the result's), its row, its units with
@@ -41,12 +48,33 @@ struct Cantidad {
     std::u16string_view unidad_del_resultado;
 };
 const Cantidad cantidades[] = {
-    {"Frecuencia:", "lbl_frec", "txt_frec", "cmb_frec", 4080, 1815, velorna::unidades_de_frecuencia,
-     velorna::factores_al_abrir.frec, velorna::unidades_de_frecuencia[0].texto},
-    {"Capacitancia:", "lbl_capa", "txt_capa", "cmb_capa", 4800, 1815, velorna::unidades_de_capacidad,
-     velorna::factores_al_abrir.capa, velorna::unidad_de_capacidad_calculada},
-    {"Inductancia:", "lbl_indu", "txt_indu", "cmb_indu", 5520, 1935, velorna::unidades_de_inductancia,
-     velorna::factores_al_abrir.indu, velorna::unidad_de_inductancia_calculada},
+    {.nombre = "Frecuencia:",
+     .etiqueta = "lbl_frec",
+     .entrada = "txt_frec",
+     .lista = "cmb_frec",
+     .arriba = 4080,
+     .ancho_de_etiqueta = 1815,
+     .unidades = velorna::unidades_de_frecuencia,
+     .factor_al_abrir = velorna::factores_al_abrir.frec,
+     .unidad_del_resultado = velorna::unidades_de_frecuencia[0].texto},
+    {.nombre = "Capacitancia:",
+     .etiqueta = "lbl_capa",
+     .entrada = "txt_capa",
+     .lista = "cmb_capa",
+     .arriba = 4800,
+     .ancho_de_etiqueta = 1815,
+     .unidades = velorna::unidades_de_capacidad,
+     .factor_al_abrir = velorna::factores_al_abrir.capa,
+     .unidad_del_resultado = velorna::unidad_de_capacidad_calculada},
+    {.nombre = "Inductancia:",
+     .etiqueta = "lbl_indu",
+     .entrada = "txt_indu",
+     .lista = "cmb_indu",
+     .arriba = 5520,
+     .ancho_de_etiqueta = 1935,
+     .unidades = velorna::unidades_de_inductancia,
+     .factor_al_abrir = velorna::factores_al_abrir.indu,
+     .unidad_del_resultado = velorna::unidad_de_inductancia_calculada},
 };
 static_assert(static_cast<int>(Parametro::frecuencia) == 0 && static_cast<int>(Parametro::capacitancia) == 1 &&
                   static_cast<int>(Parametro::inductancia) == 2,
@@ -80,8 +108,11 @@ VentanaVelorna::VentanaVelorna()
     btb_resulta = new BotonConImagen(lienzo(), QStringLiteral("btb_resulta"), QStringLiteral("Calcular"),
                                      QStringLiteral(":/imagenes/calculadora.svg"), en_pixeles(4560, 6960, 1695, 855));
     btb_resulta->setAccessibleDescription(QStringLiteral("Calcula el parámetro elegido a partir de los otros dos"));
-    resultado = new MarcoDeResultado(
-        lienzo(), {{120, 6120, 3975, 1695}, 12, {240, 480, 1935, 495}, {240, 960, 2775, 495}, {3120, 1080, 615, 375}});
+    resultado = new MarcoDeResultado(lienzo(), {.marco = {120, 6120, 3975, 1695},
+                                                .puntos_del_titulo = 12,
+                                                .nombre = {240, 480, 1935, 495},
+                                                .valor = {240, 960, 2775, 495},
+                                                .unidad = {3120, 1080, 615, 375}});
     resultado->rotular(QString::fromUtf8(cantidad(parametro).nombre),
                        plataforma::a_qstring(cantidad(parametro).unidad_del_resultado));
     ordenar_tabulacion();
@@ -195,7 +226,7 @@ void VentanaVelorna::Form_Load()
 
 void VentanaVelorna::opt_parametro_Click(int indice)
 {
-    if (indice < 0 || indice > 2) {
+    if (indice < 0 || indice > 2) { // no such option: the result is emptied and nothing else changes
         resultado->mostrar({});
         return;
     }
