@@ -13,14 +13,17 @@ namespace {
 TEST(CalcularInductancia, CuatroDecimalesEnElLocale)
 {
     const struct {
+        const char* nombre;
         std::int32_t radio, espiras, longitud;
         const char16_t* texto;
-    } casos[] = {{1, 1, 0, u"0.0069"},   {8, 10, 20, u"0.4587"},   {4, 25, 50, u"0.307"},    {16, 1, 0, u"0.1111"},
-                 {1, 50, 0, u"17.3611"}, {16, 50, 0, u"277.7778"}, {16, 50, 100, u"9.6525"}, {1, 1, 100, u"0"}};
+    } casos[] = {{"al_abrir", 1, 1, 0, u"0.0069"},           {"media_pulgada", 8, 10, 20, u"0.4587"},
+                 {"cero_final_fuera", 4, 25, 50, u"0.307"},  {"radio_mayor", 16, 1, 0, u"0.1111"},
+                 {"espiras_maximas", 1, 50, 0, u"17.3611"},  {"radio_y_espiras_maximos", 16, 50, 0, u"277.7778"},
+                 {"todo_al_maximo", 16, 50, 100, u"9.6525"}, {"redondea_a_cero", 1, 1, 100, u"0"}};
     for (const numerico::Separadores sep : {separadores_punto, separadores_coma})
         for (const auto& c : casos)
             EXPECT_EQ(calcular_inductancia(c.radio, c.espiras, c.longitud, sep).texto, prueba::en_locale(c.texto, sep))
-                << c.radio << " " << c.espiras << " " << c.longitud;
+                << c.nombre;
 }
 
 TEST(CalcularInductancia, GuardaNumeradorDenominadorEInductancia)

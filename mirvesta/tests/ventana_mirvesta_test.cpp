@@ -21,7 +21,8 @@ TEST_F(VentanaMirvestaTest, DisenoCompleto)
     for (const auto& [letra, exponente] : {std::pair{"R", "Label8"}, std::pair{"n", "Label9"}}) {
         const qreal x = control(exponente)->x();
         const qreal fin = prueba::extension_del_texto(control<QLabel>("Label2"), QString::fromLatin1(letra)).second;
-        EXPECT_TRUE(fin <= x && fin >= x - 8) << letra;
+        EXPECT_LE(fin, x) << letra;
+        EXPECT_GE(fin, x - 8) << letra;
     }
 }
 

@@ -35,7 +35,8 @@ TEST_F(VentanaVelornaTest, DisenoCompleto)
     prueba::comprobar_diseno_completo(ventana);
     const QLine barra = *control<ventana::Decoracion>("Line3")->linea_en_el_contenedor();
     const auto [izquierda, derecha] = prueba::extension_del_texto(control<QLabel>("Label1"), QStringLiteral("CL"));
-    EXPECT_TRUE(izquierda >= barra.x1() - 0.1 && derecha <= barra.x2() + 0.1) << izquierda << " " << derecha;
+    EXPECT_GE(izquierda, barra.x1() - 0.1);
+    EXPECT_LE(derecha, barra.x2() + 0.1);
 }
 
 // One calculation of each kind, its units picked with the keys or typed;
@@ -44,23 +45,26 @@ TEST_F(VentanaVelornaTest, DisenoCompleto)
 TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasOEscritas)
 {
     struct Caso {
+        const char* nombre;
         int parametro;
         const char *entradas[3], *unidades[3], *vacio, *resultado; // frequency, capacitance, inductance
     };
+    // clang-format off
     const Caso casos[] = {
-        {0, {"", "1000", "1000"}, {"n", "", "↑"}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
-        {1, {"100", "", "100"}, {"k", "", "↓"}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
-        {1, {"100", "", "100"}, {"KHz", "", "nH"}, "Capacitancia:  µF", "Capacitancia: 25.330295912032 µF"},
-        {2, {"1000", "1", ""}, {"↑", "pF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
-        {2, {"1000", "1", ""}, {"khz", "uF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
+        {"f_unidad_a_medias", 0, {"", "1000", "1000"}, {"n", "", "↑"}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
+        {"c_en_microfaradios", 1, {"100", "", "100"}, {"k", "", "↓"}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
+        {"c_unidades_escritas", 1, {"100", "", "100"}, {"KHz", "", "nH"}, "Capacitancia:  µF", "Capacitancia: 25.330295912032 µF"},
+        {"l_unidad_con_flecha", 2, {"1000", "1", ""}, {"↑", "pF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
+        {"l_unidades_no_enteras", 2, {"1000", "1", ""}, {"khz", "uF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
     };
+    // clang-format on
     for (const Caso& c : casos) {
         elegir_parametro(c.parametro);
-        EXPECT_EQ(resultado(), QString::fromUtf8(c.vacio));
+        EXPECT_EQ(resultado(), QString::fromUtf8(c.vacio)) << c.nombre;
         for (int i = 0; i < 3; ++i) {
             const char* fila[] = {"txt_frec", "txt_capa", "txt_indu"};
             const char* lista[] = {"cmb_frec", "cmb_capa", "cmb_indu"};
-            EXPECT_EQ(control(fila[i])->isVisible(), i != c.parametro) << fila[i];
+            EXPECT_EQ(control(fila[i])->isVisible(), i != c.parametro) << c.nombre << " " << fila[i];
             const QString unidad = QString::fromUtf8(c.unidades[i]);
             if (unidad == u"↑" || unidad == u"↓")
                 QTest::keyClick(control(lista[i]), unidad == u"↑" ? Qt::Key_Up : Qt::Key_Down);
@@ -68,8 +72,8 @@ TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasOEscritas)
                 escribir(lista[i], c.unidades[i]);
             escribir(fila[i], c.entradas[i]);
         }
-        EXPECT_TRUE(calcular().empty());
-        EXPECT_EQ(resultado(), en_locale(c.resultado)) << c.parametro << c.unidades[0];
+        EXPECT_TRUE(calcular().empty()) << c.nombre;
+        EXPECT_EQ(resultado(), en_locale(c.resultado)) << c.nombre;
     }
 }
 
@@ -85,7 +89,8 @@ TEST_F(VentanaVelornaTest, AvisosEnterYSalir)
         escribir("txt_capa", capa);
         const auto avisos = calcular("txt_capa");
         ASSERT_EQ(avisos.size(), 1U) << capa;
-        EXPECT_TRUE(avisos[0].texto.startsWith(QString::fromUtf8(aviso)) && avisos[0].titulo == "Atencion") << capa;
+        EXPECT_TRUE(avisos[0].texto.startsWith(QString::fromUtf8(aviso))) << capa;
+        EXPECT_EQ(avisos[0].titulo, QStringLiteral("Atencion")) << capa;
         EXPECT_EQ(resultado(), QStringLiteral("Frecuencia:  Hz"));
         EXPECT_EQ(ventana.focusWidget(), control("txt_capa"));
     }
