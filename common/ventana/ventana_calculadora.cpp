@@ -44,6 +44,10 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
     plataforma::conectar(qApp, &QApplication::focusChanged, this, &VentanaCalculadora::mostrar_el_foco);
 }
 
+// Qt tells of the focus leaving the window while destroying it, when only its
+// QWidget part is left.
+VentanaCalculadora::~VentanaCalculadora() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+
 // The banner Frame4: the maker's name above and its description below, text
 // and background in the platform's colours.
 void VentanaCalculadora::crear_banner(const DisenoDeVentana& diseno)

@@ -37,6 +37,9 @@ class VentanaCalculadora : public QWidget {
 
 public:
     explicit VentanaCalculadora(const DisenoDeVentana& diseno);
+    ~VentanaCalculadora() override;
+    VentanaCalculadora(const VentanaCalculadora&) = delete;
+    VentanaCalculadora& operator=(const VentanaCalculadora&) = delete;
 
 protected:
     // The surface the window's controls stand on, in the design's pixels.
