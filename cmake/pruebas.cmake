@@ -72,7 +72,7 @@ function(agregar_pruebas_de_escritorio PROGRAM)
     endif()
     set(ejecutable $<TARGET_FILE:${PROGRAM}>)
     add_test(NAME ${PROGRAM}_sin_pantalla
-        COMMAND ${PROJECT_SOURCE_DIR}/common/tests/escritorio/sin_pantalla.sh ${ejecutable})
+        COMMAND ${EN_EL_ESCRITORIO} sin_pantalla ${ejecutable})
     agregar_prueba_de_lector(${PROGRAM}_con_lector_de_pantalla ${PROGRAM} ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768

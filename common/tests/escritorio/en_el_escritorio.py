@@ -3,8 +3,13 @@
 #
 #     en_el_escritorio.py lector PROGRAM MENU_ENTRY.desktop
 #     en_el_escritorio.py pantalla PROGRAM [cabe]
+#     en_el_escritorio.py sin_pantalla PROGRAM
 #
-# Run inside an X display and a D-Bus session (tools/con-pantalla-virtual
+# sin_pantalla: started where no display can be opened (over ssh, in a text
+# console), as it is and given a Qt option that would name a platform, which
+# it does not take, the program says so in one line and ends with status 1.
+#
+# Otherwise run inside an X display and a D-Bus session (tools/con-pantalla-virtual
 # dbus-run-session -- ...); starts PROGRAM with Qt's accessibility bridge on
 # and reads it through the AT-SPI bus, as a screen reader does.
 #
@@ -209,9 +214,17 @@ def en_pantalla(c, cabe):
     comprobar(len(visitados) >= 8, f"el tabulador solo llega a {len(visitados)} controles")
 
 
-if __name__ == "__main__":
-    modo, programa = sys.argv[1:3]
-    if sys.argv[3:] == ["cabe"]:
+def sin_pantalla(programa):
+    esperado = f"{os.path.basename(programa)}: no se encontró un escritorio gráfico donde abrir la ventana.\n"
+    entorno = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    for opciones in [], ["-platform", "offscreen"]:
+        r = subprocess.run([programa, *opciones], env=entorno, capture_output=True, text=True)
+        comprobar(r.returncode == 1, f"con {opciones} termina con estado {r.returncode}")
+        comprobar(r.stderr == esperado, f"con {opciones} dice {r.stderr!r}")
+
+
+def en_el_escritorio(modo, programa, argumentos):
+    if argumentos == ["cabe"]:
         # A 1920 × 1080 screen with a 1366 × 768 one on its right.
         for monitor in ["IZQUIERDA", "1920/508x1080/286+0+0", "screen"], ["DERECHA", "1366/361x768/203+1920+0", "none"]:
             subprocess.run(["xrandr", "--setmonitor", *monitor], check=True)
@@ -221,13 +234,21 @@ if __name__ == "__main__":
     calculadora = Calculadora(programa)
     try:
         if modo == "lector":
-            leer(calculadora, sys.argv[3])
+            leer(calculadora, argumentos[0])
         else:
-            en_pantalla(calculadora, sys.argv[3:] == ["cabe"])
+            en_pantalla(calculadora, argumentos == ["cabe"])
     finally:
         calculadora.proceso.terminate()
         if gestor:
             gestor.terminate()
+
+
+if __name__ == "__main__":
+    modo, programa = sys.argv[1:3]
+    if modo == "sin_pantalla":
+        sin_pantalla(programa)
+    else:
+        en_el_escritorio(modo, programa, sys.argv[3:])
     for fallo in fallos:
         print("FALLO:", fallo)
     sys.exit(1 if fallos else 0)
