@@ -62,20 +62,18 @@ TEST(TextoANumero, MasAllaDelRangoEsDesbordamiento)
 // The leading number, "." as the only decimal point, blanks dropped.
 TEST(ValorDeTexto, LeeElNumeroDelPrincipio)
 {
+    // clang-format off
     const struct {
         const char* nombre;
         std::u16string texto;
         double esperado;
         bool completo; // the number spans the whole text
-    } valores[] = {{"coma_no_es_decimal", u"0,5", 0, false},
-                   {"letras_detras", u"12abc", 12, false},
-                   {"dos_puntos", u"1.2.3", 1.2, false},
-                   {"blancos_entre_cifras", u" 1 0\t0\n0", 1000, true},
-                   {"sin_entero", u"-.5", -0.5, true},
-                   {"signo_y_exponente", u"+1e3", 1000, true},
-                   {"exponente_sin_cifras", u"1e-", 1, false},
-                   {"sin_cifras", u"-.e1", 0, false},
-                   {"vacio", u"", 0, false}};
+    } valores[] = {
+        {"coma_no_es_decimal", u"0,5", 0, false}, {"letras_detras", u"12abc", 12, false},
+        {"dos_puntos", u"1.2.3", 1.2, false}, {"blancos_entre_cifras", u" 1 0\t0\n0", 1000, true},
+        {"sin_entero", u"-.5", -0.5, true}, {"signo_y_exponente", u"+1e3", 1000, true},
+        {"exponente_sin_cifras", u"1e-", 1, false}, {"sin_cifras", u"-.e1", 0, false}, {"vacio", u"", 0, false}};
+    // clang-format on
     for (const auto& v : valores) {
         EXPECT_EQ(valor_de_texto(v.texto), v.esperado) << v.nombre;
         EXPECT_EQ(es_numero_completo(v.texto), v.completo) << v.nombre;
