@@ -40,6 +40,8 @@ public:
     ~VentanaCalculadora() override;
     VentanaCalculadora(const VentanaCalculadora&) = delete;
     VentanaCalculadora& operator=(const VentanaCalculadora&) = delete;
+    VentanaCalculadora(VentanaCalculadora&&) = delete;
+    VentanaCalculadora& operator=(VentanaCalculadora&&) = delete;
 
 protected:
     // The surface the window's controls stand on, in the design's pixels.
