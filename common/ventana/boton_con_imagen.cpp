@@ -1,8 +1,8 @@
 #include "boton_con_imagen.h"
 
 #include "estilo.h"
+#include "icono_svg.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 
 namespace ventana {
@@ -13,7 +13,7 @@ BotonConImagen::BotonConImagen(QWidget* padre, const QString& nombre, const QStr
 {
     setObjectName(nombre);
     setText(texto);
-    setIcon(QIcon(recurso));
+    setIcon(icono_svg(recurso));
     setIconSize(QSize(32, 32));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setFont(fuente(8.25, true));

@@ -3,12 +3,12 @@
 #include "boton_con_imagen.h"
 #include "controles.h"
 #include "estilo.h"
+#include "icono_svg.h"
 #include "plataforma/manejadores.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,7 +24,7 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
 {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromUtf8(diseno.titulo));
-    setWindowIcon(QIcon(QStringLiteral(":/imagenes/osciloscopio.svg")));
+    setWindowIcon(icono_svg(QStringLiteral(":/imagenes/osciloscopio.svg")));
     setFont(fuente(8.25));
     fondo_blanco(this);
     const QSize cliente(px(diseno.ancho), px(diseno.alto));

@@ -13,8 +13,8 @@
 # dbus-run-session -- ...); starts PROGRAM with Qt's accessibility bridge on
 # and reads it through the AT-SPI bus, as a screen reader does.
 #
-# lector: the window is a frame named by its title; pictures are images with
-# names; each unit list and its entry carry their Spanish name; drawn strokes
+# lector: the window is a frame named by its title, with its icon; pictures
+# are images with names, the buttons' pictures show on screen; each unit list and its entry carry their Spanish name; drawn strokes
 # carry none; a slider says its value in its unit, also after key presses and
 # a change of unit; velorna's message box answers in Spanish; the window's
 # X11 class is the StartupWMClass of its menu entry; "Salir" ends the program.
@@ -88,6 +88,15 @@ def extension(nodo):
     return e.x, e.y, e.width, e.height
 
 
+# Whether the node's place on the screen shows the cyan that the pictures of
+# "Salir" and "Calcular" have (the arrow, the display) and no caption has.
+def con_dibujo(nodo):
+    x, y, ancho, alto = extension(nodo)
+    rgb = subprocess.run(["import", "-window", "root", "-crop", f"{ancho}x{alto}+{x}+{y}", "-depth", "8", "rgb:-"],
+                         capture_output=True).stdout
+    return sum(r < 100 and g > 150 and b > 150 for r, g, b in zip(rgb[::3], rgb[1::3], rgb[2::3])) >= 10
+
+
 def salida(*orden):
     return subprocess.run(orden, capture_output=True, text=True).stdout
 
@@ -124,6 +133,9 @@ def leer(c, entrada_de_menu):
         comprobar(buscar(c.ventana, "image", imagen), f"falta la imagen '{imagen}'")
     for lista in listas:
         comprobar(buscar(buscar(c.ventana, "combo box", lista), "text", lista), f"falta la lista '{lista}'")
+    for boton in ["Salir"] + (["Calcular"] if aviso else []):
+        comprobar(con_dibujo(buscar(c.ventana, "push button", boton)), f"'{boton}' se ve sin su dibujo")
+    comprobar("Icon (" in salida("xprop", "-id", c.ventana_x, "_NET_WM_ICON"), "la ventana no tiene icono")
     for nodo in nodos(c.ventana):
         comprobar(nodo.getRoleName() != "frame" or nodo == c.ventana, "un trazo se presenta como marco")
         comprobar(nodo.getRoleName() != "filler" or not nodo.name, f"un relleno se llama '{nodo.name}'")

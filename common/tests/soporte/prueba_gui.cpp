@@ -41,6 +41,16 @@ void cerrar_avisos_abiertos()
     caja->done(QMessageBox::Ok);
 }
 
+// A picture that did not draw: every pixel alike.
+bool en_blanco(const QImage& imagen)
+{
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (imagen.pixel(x, y) != imagen.pixel(0, 0))
+                return false;
+    return true;
+}
+
 double contraste(const QColor& texto, const QColor& fondo)
 {
     const auto luminancia = [](const QColor& c) {
@@ -108,8 +118,17 @@ void comprobar_diseno_completo(const QWidget& ventana)
         const QRect texto = QFontMetrics(etiqueta->font()).boundingRect(caja, banderas, etiqueta->text());
         EXPECT_TRUE(caja.contains(texto)) << etiqueta->objectName().toStdString();
     }
+    // Every picture drawn, in every state a user sees it, and at twice the
+    // size on a screen at 200 %.
     for (QSvgWidget* imagen : ventana.findChildren<QSvgWidget*>())
-        EXPECT_TRUE(imagen->renderer()->isValid()) << imagen->objectName().toStdString();
+        EXPECT_FALSE(en_blanco(imagen->grab().toImage())) << imagen->objectName().toStdString();
+    for (const QToolButton* boton : ventana.findChildren<QToolButton*>()) {
+        for (const QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled})
+            EXPECT_FALSE(en_blanco(boton->icon().pixmap(boton->iconSize(), modo).toImage()))
+                << boton->objectName().toStdString() << " " << modo;
+        EXPECT_EQ(boton->icon().pixmap(boton->iconSize(), 2.0).size(), boton->iconSize() * 2);
+    }
+    EXPECT_FALSE(en_blanco(ventana.windowIcon().pixmap(16).toImage())) << "window icon";
 }
 
 std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QString& pieza)

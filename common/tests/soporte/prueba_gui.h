@@ -101,7 +101,8 @@ protected:
 };
 
 // Fails for every label of the window whose text is wider or taller than its
-// box, and for every picture that did not load.
+// box, and for every picture that does not draw: the window icon, the
+// buttons' pictures (normal and disabled, also at 200 %), the schematics.
 void comprobar_diseno_completo(const QWidget& ventana);
 
 // Where a piece of a label's text stands, left and right edge, in the
