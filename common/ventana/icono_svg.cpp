@@ -18,7 +18,7 @@ public:
         : recurso_(std::move(recurso))
     {}
 
-    QIconEngine* clone() const override { return new MotorSvg(recurso_); }
+    [[nodiscard]] QIconEngine* clone() const override { return new MotorSvg(recurso_); }
 
     // Qt asks for the size in device pixels, the screen's scale included.
     QPixmap pixmap(const QSize& tamano, QIcon::Mode modo, QIcon::State /*estado*/) override
