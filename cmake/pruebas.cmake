@@ -61,7 +61,9 @@ function(agregar_prueba_de_lector NAME PROGRAM EXECUTABLE)
 endfunction()
 
 # The tests of the real program PROGRAM (a target): started without a display,
-# it refuses in one line; on virtual X desktops: read
+# it refuses in one line; as a Wayland client of a headless weston, its window
+# maps at its design size, reads as under X11 and ends with "Salir"; on
+# virtual X desktops: read
 # by a screen reader and ended with "Salir"; on a 1366 x 768 screen at 150 %
 # the window with its frame fits and every control comes into view; on a
 # 1920 x 1080 screen the window is its design unchanged, and dragged to a
@@ -77,6 +79,8 @@ function(agregar_pruebas_de_escritorio PROGRAM)
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768
                 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable})
+    add_test(NAME ${PROGRAM}_en_wayland
+        COMMAND ${PROJECT_SOURCE_DIR}/tools/con-wayland-virtual dbus-run-session -- ${EN_EL_ESCRITORIO} wayland ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_grande
         COMMAND ${PANTALLA_VIRTUAL} -s 3286x1080 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable} cabe)
 endfunction()

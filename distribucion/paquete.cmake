@@ -17,5 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://calculadoras-rf.org/)
 # Qt's Spanish texts are ours.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+# On a Wayland desktop the programs draw as Wayland clients when Qt has its
+# Wayland platform; without it they go through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
