@@ -21,8 +21,8 @@
 # and reads it through the AT-SPI bus, as a screen reader does.
 #
 # lector: the window is a frame named by its title, with its icon; pictures
-# are images with names, the buttons' pictures show on screen; each unit list and its entry carry their Spanish name; drawn strokes
-# carry none; a slider says its value in its unit, also after key presses and
+# are images with names, the buttons' pictures show on screen; each unit
+# list and its entry carry their Spanish name; drawn strokes carry none; a slider says its value in its unit, also after key presses and
 # a change of unit; velorna's message box answers in Spanish; the window's
 # X11 class is the StartupWMClass of its menu entry; "Salir" ends the program.
 #
@@ -87,7 +87,16 @@ def nodos(raiz):
 
 
 def buscar(raiz, papel, nombre):
-    return next((n for n in nodos(raiz) if n.getRoleName() == papel and n.name == nombre), None)
+    return next((n for n in nodos(raiz) if n.getRole() == papel and n.name == nombre), None)
+
+
+def boton(raiz, nombre):
+    return buscar(raiz, pyatspi.ROLE_PUSH_BUTTON, nombre)
+
+
+# A unit list's text entry, named as its list.
+def entrada_de_lista(c, nombre):
+    return buscar(buscar(c.ventana, pyatspi.ROLE_COMBO_BOX, nombre), pyatspi.ROLE_TEXT, nombre)
 
 
 def extension(nodo):
@@ -134,7 +143,7 @@ class Calculadora:
 
 
 def dice(c, deslizador, descripcion):
-    nodo = buscar(c.ventana, "slider", deslizador)
+    nodo = buscar(c.ventana, pyatspi.ROLE_SLIDER, deslizador)
     comprobar(esperar(lambda: nodo.description == descripcion, 3), f"'{deslizador}' dice '{nodo.description}'")
     return nodo
 
@@ -142,14 +151,14 @@ def dice(c, deslizador, descripcion):
 # What the tree tells without a key pressed: roles, names, the sliders' values.
 def leer_arbol(c):
     imagenes, listas, deslizadores, _, _ = ESPERADO[c.nombre]
-    comprobar(c.ventana.getRoleName() == "frame", f"la ventana es '{c.ventana.getRoleName()}'")
+    comprobar(c.ventana.getRole() == pyatspi.ROLE_FRAME, f"la ventana es '{c.ventana.getRoleName()}'")
     for imagen in ["Logotipo de Calculadoras RF"] + imagenes:
-        comprobar(buscar(c.ventana, "image", imagen), f"falta la imagen '{imagen}'")
+        comprobar(buscar(c.ventana, pyatspi.ROLE_IMAGE, imagen), f"falta la imagen '{imagen}'")
     for lista in listas:
-        comprobar(buscar(buscar(c.ventana, "combo box", lista), "text", lista), f"falta la lista '{lista}'")
+        comprobar(entrada_de_lista(c, lista), f"falta la lista '{lista}'")
     for nodo in nodos(c.ventana):
-        comprobar(nodo.getRoleName() != "frame" or nodo == c.ventana, "un trazo se presenta como marco")
-        comprobar(nodo.getRoleName() != "filler" or not nodo.name, f"un relleno se llama '{nodo.name}'")
+        comprobar(nodo.getRole() != pyatspi.ROLE_FRAME or nodo == c.ventana, "un trazo se presenta como marco")
+        comprobar(nodo.getRole() != pyatspi.ROLE_FILLER or not nodo.name, f"un relleno se llama '{nodo.name}'")
     for deslizador, al_abrir, *_ in deslizadores:
         dice(c, deslizador, al_abrir)
 
@@ -157,25 +166,25 @@ def leer_arbol(c):
 def leer(c, entrada_de_menu):
     _, _, deslizadores, unidad, aviso = ESPERADO[c.nombre]
     leer_arbol(c)
-    for boton in ["Salir"] + (["Calcular"] if aviso else []):
-        comprobar(con_dibujo(buscar(c.ventana, "push button", boton)), f"'{boton}' se ve sin su dibujo")
+    for nombre in ["Salir"] + (["Calcular"] if aviso else []):
+        comprobar(con_dibujo(boton(c.ventana, nombre)), f"'{nombre}' se ve sin su dibujo")
     comprobar("Icon (" in salida("xprop", "-id", c.ventana_x, "_NET_WM_ICON"), "la ventana no tiene icono")
     for deslizador, _, teclas, despues in deslizadores:
-        c.pulsar(*teclas, en=buscar(c.ventana, "slider", deslizador))
+        c.pulsar(*teclas, en=buscar(c.ventana, pyatspi.ROLE_SLIDER, deslizador))
         dice(c, deslizador, despues)
     if unidad:
         lista, texto, deslizador, despues = unidad
-        c.pulsar("ctrl+a", *texto, en=buscar(buscar(c.ventana, "combo box", lista), "text", lista))
+        c.pulsar("ctrl+a", *texto, en=entrada_de_lista(c, lista))
         dice(c, deslizador, despues)
     if aviso:
-        boton, titulo, aceptar = aviso
+        calcular, titulo, aceptar = aviso
         # A press through the bus would wait for the modal message box to close.
-        c.pulsar("space", en=buscar(c.ventana, "push button", boton))
+        c.pulsar("space", en=boton(c.ventana, calcular))
         caja = esperar(lambda: next(n for n in nodos(c.aplicacion) if n.name == titulo))
-        boton = caja and buscar(caja, "push button", aceptar)
-        comprobar(boton, f"el aviso no tiene el botón '{aceptar}'")
-        if boton:
-            boton.queryAction().doAction(0)
+        cerrar = caja and boton(caja, aceptar)
+        comprobar(cerrar, f"el aviso no tiene el botón '{aceptar}'")
+        if cerrar:
+            cerrar.queryAction().doAction(0)
             esperar(lambda: c.aplicacion.childCount == 1)
 
     with open(entrada_de_menu, encoding="utf-8") as archivo:
@@ -183,7 +192,7 @@ def leer(c, entrada_de_menu):
     clase = salida("xprop", "-id", c.ventana_x, "WM_CLASS").split(",")[-1].strip().strip('"')
     comprobar(clase == clase_esperada, f"la ventana es de la clase '{clase}', su entrada espera '{clase_esperada}'")
 
-    c.pulsar("space", en=buscar(c.ventana, "push button", "Salir"))
+    c.pulsar("space", en=boton(c.ventana, "Salir"))
     comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
 
 
@@ -206,7 +215,7 @@ def en_pantalla(c, cabe):
     x, y, ancho, alto = con_marco(c)
     comprobar(dentro(x, y, ancho, alto),
               f"la ventana con su marco ocupa {ancho} x {alto} en ({x}, {y}), fuera de la pantalla")
-    barras = [n for n in nodos(c.ventana) if n.getRoleName() == "scroll bar"]
+    barras = [n for n in nodos(c.ventana) if n.getRole() == pyatspi.ROLE_SCROLL_BAR]
     if cabe:
         comprobar(not barras, "la ventana tiene barras de desplazamiento")
         comprobar(extension(c.ventana)[2:] == extension(c.ventana.getChildAtIndex(0))[2:], "la ventana no es el diseño")
@@ -224,8 +233,11 @@ def en_pantalla(c, cabe):
         x, y, ancho, alto = extension(nodo)
         return vx - 1 <= x and vy - 1 <= y and x + ancho <= vx + vancho + 1 and y + alto <= vy + valto + 1
 
+    # Qt 6.8 also marks the current item of each unit list's closed pop-up
+    # list as focused; those items are transient.
     def enfocado():
-        return next(n for n in nodos(c.ventana) if n.getState().contains(pyatspi.STATE_FOCUSED))
+        return next(n for n in nodos(c.ventana) if n.getState().contains(pyatspi.STATE_FOCUSED)
+                    and not n.getState().contains(pyatspi.STATE_TRANSIENT))
     # The control focused as the window opens is in view before any key:
     # Enter or Space act on it.
     inicial = esperar(enfocado, 5)
@@ -250,7 +262,7 @@ def en_wayland(c):
     comprobar(esperar(lambda: extension(c.ventana)[2:] == extension(c.ventana.getChildAtIndex(0))[2:], 5),
               f"la ventana mide {extension(c.ventana)[2:]}, no lo que su diseño")
     leer_arbol(c)
-    buscar(c.ventana, "push button", "Salir").queryAction().doAction(0)
+    boton(c.ventana, "Salir").queryAction().doAction(0)
     comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
     avisos = [linea for linea in c.proceso.stderr.read().splitlines()
               if not any(inofensivo in linea for inofensivo in INOFENSIVOS_EN_WAYLAND)]
