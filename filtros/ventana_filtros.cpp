@@ -199,11 +199,8 @@ void VentanaFiltros::crear_columnas_r_y_c()
 
 void VentanaFiltros::ordenar_tabulacion()
 {
-    QList<QWidget*> orden{btn_salir(), Sld_r, Sld_c, txt_r, txt_c};
-    for (QRadioButton* opcion : opt_filtros->opciones())
-        orden << opcion;
-    orden << cmb_esc_c << resultado->caja();
-    ventana::ordenar_tabulacion(orden);
+    ventana::ordenar_tabulacion({btn_salir(), Sld_r, Sld_c, txt_r, txt_c, opt_filtros->opcion(0),
+                                 opt_filtros->opcion(1), opt_filtros->opcion(2), cmb_esc_c, resultado->caja()});
 }
 
 void VentanaFiltros::conectar_manejadores()

@@ -190,9 +190,8 @@ void VentanaVelorna::ordenar_tabulacion()
     QList<QWidget*> orden;
     for (const Fila& fila : filas)
         orden << fila.entrada << fila.unidad;
-    for (QRadioButton* opcion : opt_parametro->opciones())
-        orden << opcion;
-    orden << btb_resulta << btn_salir() << resultado->caja();
+    orden << opt_parametro->opcion(0) << opt_parametro->opcion(1) << opt_parametro->opcion(2) << btb_resulta
+          << btn_salir() << resultado->caja();
     ventana::ordenar_tabulacion(orden);
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 void anadir_ascii(std::u16string& destino, std::string_view ascii)
 {
-    for (char c : ascii)
+    for (const char c : ascii)
         destino += static_cast<char16_t>(c);
 }
 

@@ -69,7 +69,7 @@ bool leer_exponente(std::u16string_view t, std::size_t& i, std::int64_t& exponen
         return false;
     std::int64_t valor = 0;
     for (; j < t.size() && es_digito(t[j]); ++j)
-        valor = std::min(valor * 10 + (t[j] - u'0'), tope_exponente);
+        valor = std::min((valor * 10) + (t[j] - u'0'), tope_exponente);
     exponente = negativo ? -valor : valor;
     i = j;
     return true;
@@ -115,7 +115,7 @@ std::u16string sin_espacios_tabuladores_ni_saltos(std::u16string_view texto)
 {
     std::u16string limpio;
     limpio.reserve(texto.size());
-    for (char16_t c : texto)
+    for (const char16_t c : texto)
         if (c != u' ' && c != u'\t' && c != u'\n')
             limpio += c;
     return limpio;

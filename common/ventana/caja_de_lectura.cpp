@@ -43,7 +43,7 @@ bool CajaDeLectura::cabe_con(const QFont& fuente) const
     initStyleOption(&opcion);
     const QRect contenido =
         style()->subElementRect(QStyle::SE_LineEditContents, &opcion, this).marginsRemoved(textMargins());
-    const int ancho = contenido.width() - 2 * margen_del_texto;
+    const int ancho = contenido.width() - (2 * margen_del_texto);
     return qRound(QFontMetricsF(fuente).horizontalAdvance(text())) + 1 <= ancho;
 }
 

@@ -31,7 +31,6 @@ public:
     MarcoDeOpciones(QWidget* padre, const Diseno& diseno);
 
     [[nodiscard]] QRadioButton* opcion(int indice) const { return botones_.at(indice); }
-    [[nodiscard]] const QList<QRadioButton*>& opciones() const { return botones_; }
 
 signals:
     // The user chose the option of that index (the array's Click).
