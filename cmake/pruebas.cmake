@@ -44,6 +44,7 @@ endfunction()
 
 set(EN_EL_ESCRITORIO ${PROJECT_SOURCE_DIR}/common/tests/escritorio/en_el_escritorio.py)
 set(PANTALLA_VIRTUAL ${PROJECT_SOURCE_DIR}/tools/con-pantalla-virtual)
+set(CON_ORCA ${PROJECT_SOURCE_DIR}/common/tests/escritorio/con_orca.py)
 
 # The test NAME: the program PROGRAM, built or installed at EXECUTABLE, read
 # on a virtual X display as a screen reader and a dock do, and ended with
@@ -64,7 +65,7 @@ endfunction()
 # it refuses in one line; as a Wayland client of a headless weston, its window
 # maps at its design size, reads as under X11 and ends with "Salir"; on
 # virtual X desktops: read
-# by a screen reader and ended with "Salir"; on a 1366 x 768 screen at 150 %
+# by a screen reader and ended with "Salir"; heard through Orca; on a 1366 x 768 screen at 150 %
 # the window with its frame fits and every control comes into view; on a
 # 1920 x 1080 screen the window is its design unchanged, and dragged to a
 # 1366 x 768 screen beside it, it stays where it is dropped.
@@ -76,6 +77,11 @@ function(agregar_pruebas_de_escritorio PROGRAM)
     add_test(NAME ${PROGRAM}_sin_pantalla
         COMMAND ${EN_EL_ESCRITORIO} sin_pantalla ${ejecutable})
     agregar_prueba_de_lector(${PROGRAM}_con_lector_de_pantalla ${PROGRAM} ${ejecutable})
+    # One Orca at a time: each takes about half a minute, and several at
+    # once would be slow to answer.
+    add_test(NAME ${PROGRAM}_con_orca
+        COMMAND ${PANTALLA_VIRTUAL} dbus-run-session -- ${CON_ORCA} ${ejecutable})
+    set_tests_properties(${PROGRAM}_con_orca PROPERTIES RESOURCE_LOCK orca TIMEOUT 300)
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768
                 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable})

@@ -4,7 +4,9 @@
 #include "numerico/escritura.h"
 #include "plataforma/manejadores.h"
 #include "plataforma/texto.h"
+#include "ventana/deslizador.h"
 #include "ventana/estilo.h"
+#include "ventana/formula.h"
 #include "ventana/lista_de_unidades.h"
 #include "ventana/marco_de_opciones.h"
 #include "ventana/marco_de_resultado.h"
@@ -74,8 +76,7 @@ VentanaFiltros::VentanaFiltros()
     btn_salir()->setFocus();
 
     Form_Load();
-    describir_r();
-    describir_c();
+    nombrar_c();
     conectar_manejadores();
 }
 
@@ -100,6 +101,9 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
     // Rf over Ra stands in the blank inside the parentheses: ")" right of its bar.
     auto* ganancia = fra_baal->findChild<QLabel*>(QStringLiteral("Label6"));
     colocar_con_espacios(ganancia, ganancia->text().lastIndexOf(u')'), px(3480) + 2);
+    new Formula(fra_baal, QStringLiteral("Fc igual a uno entre dos pi R C"), {"Label2", "Label3", "Label1"});
+    new Formula(fra_baal, QStringLiteral("Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis"),
+                {"Label6", "Label5", "Label4"});
 }
 
 void VentanaFiltros::crear_formula_pasa_banda()
@@ -120,6 +124,8 @@ void VentanaFiltros::crear_formula_pasa_banda()
     // clang-format on
     crear_linea(fra_banda, QStringLiteral("Line2"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_banda, QStringLiteral("Line3"), en_pixeles(1800, 3000), en_pixeles(3480, 3000), colores::negro, 2);
+    new Formula(fra_banda, QStringLiteral("Fci igual a uno entre R1 C1"), {"Label23", "Label22", "Label21"});
+    new Formula(fra_banda, QStringLiteral("Fcs igual a uno entre R2 C2"), {"Label26", "Label25", "Label24"});
     fra_banda->hide();
 }
 
@@ -181,8 +187,10 @@ void VentanaFiltros::crear_columnas_r_y_c()
 
     crear_rectangulo(lienzo(), QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
     crear_rectangulo(lienzo(), QStringLiteral("Shape2"), en_pixeles(6465, 3105, 660, 5085));
-    Sld_r = crear_deslizador(lienzo(), QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000, 1, 1);
-    Sld_c = crear_deslizador(lienzo(), QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000, 1, 1);
+    Sld_r = crear_deslizador(lienzo(), QStringLiteral("Sld_r"), en_pixeles(5400, 3120, 630, 5055), 10, 1000, 1, 1,
+                             escala_r);
+    Sld_c = crear_deslizador(lienzo(), QStringLiteral("Sld_c"), en_pixeles(6480, 3120, 630, 5055), 1, 10000, 1, 1,
+                             escala_c);
 
     // The read-outs start as the sliders' start positions read, written in
     // the user's locale so that every computation reads back what they mean.
@@ -192,7 +200,6 @@ void VentanaFiltros::crear_columnas_r_y_c()
     txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
     Sld_r->setAccessibleName(QStringLiteral("Resistencia R en kiloohmios"));
     txt_r->setAccessibleName(QStringLiteral("Valor de R en kiloohmios"));
-    Sld_c->setAccessibleName(QStringLiteral("Capacidad C"));
     txt_c->setAccessibleName(QStringLiteral("Valor de C en la unidad elegida"));
     txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
 }
@@ -228,44 +235,49 @@ void VentanaFiltros::opt_filtros_Click(int indice)
         fra_baal->show();
     }
     calcular_frecuencia_corte();
+    anunciar(resultado->valor_con_unidad());
 }
 
 // A unit chosen or typed: the list's divisor in force, and the cut-off
-// computed again, whether the text matched a unit or not.
+// computed again, whether the text matched a unit or not. A new unit is
+// told with what C now stands for and the new cut-off.
 void VentanaFiltros::cmb_esc_c_Click(double factor)
 {
+    const bool otra_unidad = factor != divisor_c;
     divisor_c = factor;
-    describir_c();
+    nombrar_c();
     calcular_frecuencia_corte();
+    if (otra_unidad)
+        anunciar(QStringLiteral("C ") + txt_c->text() + u' ' +
+                 plataforma::a_qstring(numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad)) +
+                 QStringLiteral(", ") + resultado->valor_con_unidad());
 }
 
 void VentanaFiltros::cmb_esc_c_Change(double factor) { cmb_esc_c_Click(factor); }
 
-// Screen readers hear each slider's value as its read-out shows it, with the
-// unit in force: "47 kΩ", "0.01 uF"; a slider is described again when its
-// value or its unit changes.
-void VentanaFiltros::describir_r() { Sld_r->setAccessibleDescription(txt_r->text() + QStringLiteral(" k\u03a9")); }
-
-void VentanaFiltros::describir_c()
+// The C slider is named with the unit in force: screen readers hear its
+// value in that unit.
+void VentanaFiltros::nombrar_c()
 {
     const std::u16string_view unidad = numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad);
-    Sld_c->setAccessibleDescription(txt_c->text() + u' ' + plataforma::a_qstring(unidad));
+    const char* nombre = unidad == u"nF" ? "nanofaradios" : unidad == u"pF" ? "picofaradios" : "microfaradios";
+    Sld_c->setAccessibleName(QStringLiteral("Capacidad C en ") + QLatin1String(nombre));
 }
 
 void VentanaFiltros::Sld_r_Change()
 {
     txt_r->setText(plataforma::a_qstring(
         filtros::lectura_de_deslizador(Sld_r->value(), escala_r, plataforma::separadores_del_sistema())));
-    describir_r();
     calcular_frecuencia_corte();
+    anunciar(resultado->valor_con_unidad());
 }
 
 void VentanaFiltros::Sld_c_Change()
 {
     txt_c->setText(plataforma::a_qstring(
         filtros::lectura_de_deslizador(Sld_c->value(), escala_c, plataforma::separadores_del_sistema())));
-    describir_c();
     calcular_frecuencia_corte();
+    anunciar(resultado->valor_con_unidad());
 }
 
 void VentanaFiltros::calcular_frecuencia_corte()

@@ -38,8 +38,7 @@ private:
     void Sld_r_Change();
     void Sld_c_Change();
     void calcular_frecuencia_corte();
-    void describir_r();
-    void describir_c();
+    void nombrar_c();
 
     // Farads per unit of the capacitance the C box counts in.
     double divisor_c = 0.0;

@@ -5,7 +5,9 @@
 #include "plataforma/texto.h"
 #include "ventana/caja_de_lectura.h"
 #include "ventana/controles.h"
+#include "ventana/deslizador.h"
 #include "ventana/estilo.h"
+#include "ventana/formula.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -33,19 +35,20 @@ constexpr DisenoDeVentana diseno{.nombre = "frm_bobinas",
 
 const QColor verde_de_leyenda{0, 192, 0};
 
-struct Deslizador {
-    const char* nombre;
-    const char* marco; // the outline drawn around it
-    int izquierda;
-    int minimo, maximo, paso, paso_grande;
+struct Columna {
+    const char* nombre = nullptr;
+    const char* marco = nullptr; // the outline drawn around it
+    int izquierda = 0;
+    int minimo = 0, maximo = 0, paso = 0, paso_grande = 0;
+    double escala = 1.0; // positions per unit of the read-out
 };
 
 // One column: the outline, then the slider inside it.
-QSlider* crear_columna(QWidget* padre, const Deslizador& d)
+QSlider* crear_columna(QWidget* padre, const Columna& d)
 {
     crear_rectangulo(padre, QString::fromLatin1(d.marco), en_pixeles(d.izquierda - 15, 7185, 660, 1965));
     return ventana::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.izquierda, 7200, 630, 1935),
-                                     d.minimo, d.maximo, d.paso, d.paso_grande);
+                                     d.minimo, d.maximo, d.paso, d.paso_grande, d.escala);
 }
 
 } // namespace
@@ -58,9 +61,6 @@ VentanaMirvesta::VentanaMirvesta()
     crear_resultado();
     ordenar_tabulacion();
     txt_longitud->setFocus();
-    describir_longitud();
-    describir_espiras();
-    describir_radio();
 
     plataforma::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
     plataforma::al_mover(sld_nespiras, this, &VentanaMirvesta::sld_nespiras_Change);
@@ -87,6 +87,9 @@ void VentanaMirvesta::crear_formula()
     });
     // clang-format on
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(1560, 840), en_pixeles(3120, 840), colores::negro, 1);
+    new Formula(marco,
+                QStringLiteral("L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l"),
+                {"Label1", "Label2", "Label8", "Label9", "Label3"});
     crear_imagen(marco, {"Image1", "bobina.svg", 120, 1320, 6720, 2430})
         ->setAccessibleName(
             QStringLiteral("Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"));
@@ -121,7 +124,7 @@ void VentanaMirvesta::crear_columnas()
 
     // clang-format off
     sld_longitud = crear_columna(lienzo(), {.nombre = "sld_longitud", .marco = "Shape1", .izquierda = 360,
-                                            .minimo = 0, .maximo = 100, .paso = 1, .paso_grande = 10});
+                                            .minimo = 0, .maximo = 100, .paso = 1, .paso_grande = 10, .escala = 10});
     sld_nespiras = crear_columna(lienzo(), {.nombre = "sld_nespiras", .marco = "Shape2", .izquierda = 1440,
                                             .minimo = 1, .maximo = 50, .paso = 1, .paso_grande = 5});
     sld_radio = crear_columna(lienzo(), {.nombre = "sld_radio", .marco = "Shape3", .izquierda = 2520,
@@ -129,11 +132,11 @@ void VentanaMirvesta::crear_columnas()
     // clang-format on
 
     txt_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina en centímetros"));
-    sld_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina"));
+    sld_longitud->setAccessibleName(QStringLiteral("Longitud de la bobina en centímetros"));
     txt_nespiras->setAccessibleName(QStringLiteral("Número de espiras"));
     sld_nespiras->setAccessibleName(QStringLiteral("Número de espiras"));
     txt_radio->setAccessibleName(QStringLiteral("Radio de una espira en dieciseisavos de pulgada"));
-    sld_radio->setAccessibleName(QStringLiteral("Radio de una espira"));
+    sld_radio->setAccessibleName(QStringLiteral("Radio de una espira en dieciseisavos de pulgada"));
     txt_radio_cm->setAccessibleName(QStringLiteral("Radio de una espira en centímetros"));
 }
 
@@ -157,14 +160,12 @@ void VentanaMirvesta::sld_longitud_Change()
 {
     txt_longitud->setText(plataforma::a_qstring(
         mirvesta::lectura_de_longitud(sld_longitud->value(), plataforma::separadores_del_sistema())));
-    describir_longitud();
     calcular_inductancia();
 }
 
 void VentanaMirvesta::sld_nespiras_Change()
 {
     txt_nespiras->setText(plataforma::a_qstring(mirvesta::lectura_de_espiras(sld_nespiras->value())));
-    describir_espiras();
     calcular_inductancia();
 }
 
@@ -172,31 +173,7 @@ void VentanaMirvesta::sld_radio_Change()
 {
     txt_radio->setText(plataforma::a_qstring(mirvesta::lectura_de_radio(sld_radio->value())));
     txt_radio_cm->setText(plataforma::a_qstring(mirvesta::lectura_de_radio_en_cm(sld_radio->value())));
-    describir_radio();
     calcular_inductancia();
-}
-
-// Screen readers hear each slider's value in its unit: "2.5 cm", "10
-// espiras", "3 / 16 de pulgada". Taken from the positions, since the
-// read-outs keep their design texts until a slider first moves; each slider
-// is described again only when it moves.
-void VentanaMirvesta::describir_longitud()
-{
-    sld_longitud->setAccessibleDescription(plataforma::a_qstring(mirvesta::lectura_de_longitud(
-                                               sld_longitud->value(), plataforma::separadores_del_sistema())) +
-                                           QStringLiteral(" cm"));
-}
-
-void VentanaMirvesta::describir_espiras()
-{
-    const int espiras = sld_nespiras->value();
-    sld_nespiras->setAccessibleDescription(plataforma::a_qstring(mirvesta::lectura_de_espiras(espiras)) +
-                                           (espiras == 1 ? QStringLiteral(" espira") : QStringLiteral(" espiras")));
-}
-
-void VentanaMirvesta::describir_radio()
-{
-    sld_radio->setAccessibleDescription(QString::number(sld_radio->value()) + QStringLiteral(" / 16 de pulgada"));
 }
 
 void VentanaMirvesta::calcular_inductancia()
@@ -207,4 +184,5 @@ void VentanaMirvesta::calcular_inductancia()
     denominador = l.denominador;
     inductancia = l.inductancia;
     txt_valorbobina->setText(plataforma::a_qstring(l.texto));
+    anunciar(txt_valorbobina->text() + QStringLiteral(" µH"));
 }

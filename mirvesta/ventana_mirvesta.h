@@ -21,9 +21,6 @@ private:
     void sld_nespiras_Change();
     void sld_radio_Change();
     void calcular_inductancia();
-    void describir_longitud();
-    void describir_espiras();
-    void describir_radio();
 
     // The window's record of the last computation, before rounding; the
     // result box shows the rounded inductance.

@@ -5,6 +5,7 @@
 #include "ventana/boton_con_imagen.h"
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
+#include "ventana/formula.h"
 #include "ventana/lista_de_unidades.h"
 #include "ventana/marco_de_opciones.h"
 #include "ventana/marco_de_resultado.h"
@@ -143,6 +144,8 @@ void VentanaVelorna::crear_formula()
     const QString cl = QStringLiteral("CL");
     const qreal ancho = QFontMetricsF(raiz->font()).horizontalAdvance(cl);
     colocar_con_espacios(raiz, raiz->text().indexOf(cl), (px(2400) + px(2880) - ancho) / 2);
+    new Formula(marco, QStringLiteral("F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L"),
+                {"Label2", "Label3", "Label1"});
 }
 
 void VentanaVelorna::crear_esquema()
@@ -266,4 +269,5 @@ void VentanaVelorna::btb_resulta_Click()
         resultado->mostrar(plataforma::a_qstring(r.valor), plataforma::a_qstring(*r.unidad));
     else
         resultado->mostrar(plataforma::a_qstring(r.valor));
+    anunciar(resultado->frase());
 }

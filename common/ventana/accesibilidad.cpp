@@ -1,11 +1,17 @@
 #include "accesibilidad.h"
 
+#include "anunciador.h"
+#include "caja_accesible.h"
+#include "caja_de_lectura.h"
 #include "decoracion.h"
+#include "deslizador.h"
+#include "formula.h"
 #include "lista_de_unidades.h"
 #include "ventana_calculadora.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSvgWidget>
 
@@ -91,6 +97,60 @@ private:
     [[nodiscard]] QComboBox* lista() const { return qobject_cast<QComboBox*>(widget()); }
 };
 
+// A slider heard as the quantity it stands for, in the unit its name gives:
+// 1.1 for 1.1 kΩ, 0.02 for 0.02 uF, with the read-out's step.
+class DeslizadorAccesible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit DeslizadorAccesible(QWidget* deslizador)
+        : QAccessibleWidget(deslizador, QAccessible::Slider)
+    {}
+
+    void* interface_cast(QAccessible::InterfaceType tipo) override
+    {
+        if (tipo == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(tipo);
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text texto) const override
+    {
+        if (texto == QAccessible::Value)
+            return QString::number(currentValue().toDouble());
+        return QAccessibleWidget::text(texto);
+    }
+
+    [[nodiscard]] QVariant currentValue() const override { return d()->en_unidades(d()->value()); }
+    void setCurrentValue(const QVariant& valor) override { d()->setValue(d()->posicion_de(valor.toDouble())); }
+    [[nodiscard]] QVariant maximumValue() const override { return d()->en_unidades(d()->maximum()); }
+    [[nodiscard]] QVariant minimumValue() const override { return d()->en_unidades(d()->minimum()); }
+    [[nodiscard]] QVariant minimumStepSize() const override { return d()->en_unidades(d()->singleStep()); }
+
+private:
+    [[nodiscard]] Deslizador* d() const { return qobject_cast<Deslizador*>(widget()); }
+};
+
+// A piece of a formula: the Formula over it is read instead.
+class PiezaAccesible : public QAccessibleWidget {
+public:
+    explicit PiezaAccesible(QWidget* etiqueta)
+        : QAccessibleWidget(etiqueta, QAccessible::StaticText)
+    {}
+
+    [[nodiscard]] QString text(QAccessible::Text texto) const override
+    {
+        if (texto == QAccessible::Name)
+            return qobject_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(texto);
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State estado = QAccessibleWidget::state();
+        estado.invisible = true;
+        return estado;
+    }
+};
+
 QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
 {
     auto* control = qobject_cast<QWidget*>(objeto);
@@ -104,6 +164,16 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
         return new TrazoAccesible(control);
     if (clase == QLatin1String(ListaDeUnidades::staticMetaObject.className()))
         return new ListaAccesible(control);
+    if (clase == QLatin1String(CajaDeLectura::staticMetaObject.className()))
+        return new CajaAccesible(control);
+    if (clase == QLatin1String(Deslizador::staticMetaObject.className()))
+        return new DeslizadorAccesible(control);
+    if (clase == QLatin1String(Aviso::staticMetaObject.className()))
+        return new QAccessibleWidget(control, QAccessible::Notification); // read out as it shows
+    if (clase == QLatin1String(Formula::staticMetaObject.className()))
+        return new QAccessibleWidget(control, QAccessible::StaticText); // named by its phrase
+    if (clase == QLatin1String(QLabel::staticMetaObject.className()) && Formula::es_pieza(control))
+        return new PiezaAccesible(control);
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "estilo.h"
 
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -33,6 +34,14 @@ void CajaDeLectura::resizeEvent(QResizeEvent* evento)
 {
     QLineEdit::resizeEvent(evento);
     ajustar_fuente();
+}
+
+// QLineEdit selects its whole text when Tab brings the focus; the selection
+// would be read out again, cut short.
+void CajaDeLectura::focusInEvent(QFocusEvent* evento)
+{
+    QFocusEvent sin_seleccion(evento->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&sin_seleccion);
 }
 
 // QLineEdit shows a text from its first character when its width, rounded,

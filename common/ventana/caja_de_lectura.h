@@ -9,13 +9,17 @@ namespace ventana {
 // from, never edit: a read-out or a result, in red bold on white. It always
 // shows its whole text: a text too wide for the box at the design's size is
 // shown in a font just small enough, and the next text that fits is shown at
-// the design's size again.
+// the design's size again. Reached with Tab it does not select its text, so
+// a screen reader reads it once, whole.
 class CajaDeLectura : public QLineEdit {
+    Q_OBJECT
+
 public:
     CajaDeLectura(QWidget* padre, const QString& nombre, QRect lugar, double puntos);
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
 
 private:
     void ajustar_fuente();

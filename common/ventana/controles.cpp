@@ -1,13 +1,13 @@
 #include "controles.h"
 
 #include "decoracion.h"
+#include "deslizador.h"
 #include "estilo.h"
 #include "lista_de_unidades.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSlider>
 #include <QSvgWidget>
 
 namespace ventana {
@@ -75,10 +75,10 @@ ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
     return lista;
 }
 
-QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
-                          int paso_grande)
+Deslizador* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
+                             int paso_grande, double escala)
 {
-    auto* deslizador = new QSlider(Qt::Vertical, padre);
+    auto* deslizador = new Deslizador(padre, escala);
     deslizador->setObjectName(nombre);
     deslizador->setRange(minimo, maximo);
     deslizador->setSingleStep(paso);

@@ -17,7 +17,6 @@
 #include <optional>
 #include <span>
 
-class QSlider;
 class QGroupBox;
 class QLabel;
 class QSvgWidget;
@@ -25,6 +24,7 @@ class QWidget;
 
 namespace ventana {
 
+class Deslizador;
 class ListaDeUnidades;
 
 // A transparent label with its text at the top left, in the given colour on
@@ -83,9 +83,10 @@ ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible);
 
 // A vertical slider without tick marks, at its minimum, with the step of the
-// arrow keys and the step of the page keys and of a click on the track.
-QSlider* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
-                          int paso_grande);
+// arrow keys and the step of the page keys and of a click on the track; its
+// positions are the quantity times `escala`.
+Deslizador* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
+                             int paso_grande, double escala = 1.0);
 
 // A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,

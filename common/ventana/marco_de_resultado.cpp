@@ -36,13 +36,26 @@ void MarcoDeResultado::mostrar(const QString& valor, const QString& unidad)
 
 void MarcoDeResultado::mostrar(const QString& valor) { txt_result_->setText(valor); }
 
-void MarcoDeResultado::poner_unidad(const QString& unidad)
+QString MarcoDeResultado::valor_con_unidad() const
 {
-    lbl_escalaresul_->setText(unidad);
+    return (txt_result_->text() + u' ' + lbl_escalaresul_->text()).trimmed();
+}
+
+QString MarcoDeResultado::frase() const { return nombre() + u' ' + valor_con_unidad(); }
+
+// The result's caption without its colon.
+QString MarcoDeResultado::nombre() const
+{
     QString nombre = lbl_result_->text();
     if (nombre.endsWith(u':'))
         nombre.chop(1);
-    txt_result_->setAccessibleName(nombre + QStringLiteral(" en ") + unidad);
+    return nombre;
+}
+
+void MarcoDeResultado::poner_unidad(const QString& unidad)
+{
+    lbl_escalaresul_->setText(unidad);
+    txt_result_->setAccessibleName(nombre() + QStringLiteral(" en ") + unidad);
 }
 
 } // namespace ventana

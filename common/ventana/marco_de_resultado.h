@@ -31,9 +31,14 @@ public:
     void mostrar(const QString& valor);
 
     [[nodiscard]] CajaDeLectura* caja() const { return txt_result_; }
+    // The value and its unit as spoken: "159.155 KHz".
+    [[nodiscard]] QString valor_con_unidad() const;
+    // The result as spoken with its name: "Frecuencia 159.155 KHz".
+    [[nodiscard]] QString frase() const;
 
 private:
     void poner_unidad(const QString& unidad);
+    [[nodiscard]] QString nombre() const;
 
     QLabel* lbl_result_;
     CajaDeLectura* txt_result_;

@@ -1,5 +1,6 @@
 #include "ventana_calculadora.h"
 
+#include "anunciador.h"
 #include "boton_con_imagen.h"
 #include "controles.h"
 #include "estilo.h"
@@ -21,6 +22,7 @@ namespace ventana {
 
 VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
     : lienzo_(new QWidget(this))
+    , anunciador_(new Anunciador(this))
 {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromUtf8(diseno.titulo));
@@ -47,6 +49,8 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
 // Qt tells of the focus leaving the window while destroying it, when only its
 // QWidget part is left.
 VentanaCalculadora::~VentanaCalculadora() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+
+void VentanaCalculadora::anunciar(const QString& texto) { anunciador_->anunciar(texto); }
 
 // The banner Frame4: the maker's name above and its description below, text
 // and background in the platform's colours.

@@ -10,6 +10,8 @@ class QToolButton;
 
 namespace ventana {
 
+class Anunciador;
+
 // What a calculator window's design gives the shell: the window's name and
 // caption, its client area, and where the maker's logo, the banner and
 // "Salir" stand, in twips, with the objectNames the design gives them.
@@ -47,6 +49,8 @@ protected:
     // The surface the window's controls stand on, in the design's pixels.
     [[nodiscard]] QWidget* lienzo() const { return lienzo_; }
     [[nodiscard]] QToolButton* btn_salir() const { return btn_salir_; }
+    // Tells screen readers a new result, wherever the focus is.
+    void anunciar(const QString& texto);
 
     bool event(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -65,6 +69,7 @@ private:
     void btn_salir_Click();
 
     QWidget* lienzo_;
+    Anunciador* anunciador_;
     QToolButton* btn_salir_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
     QMargins marco_usado_; // the frame the last placement counted with

@@ -1,0 +1,36 @@
+#include "formula.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+namespace ventana {
+
+Formula::Formula(QWidget* marco, const QString& frase, std::initializer_list<const char*> piezas)
+    : QWidget(marco)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(frase);
+    QRect zona;
+    for (const char* nombre : piezas) {
+        auto* pieza = marco->findChild<QLabel*>(QString::fromLatin1(nombre), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(pieza);
+        piezas_.append(pieza);
+        zona |= pieza->geometry();
+        // Whatever a screen reader was told of the label before is forgotten:
+        // it is asked again, and is now a piece.
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(pieza)));
+    }
+    setGeometry(zona);
+}
+
+bool Formula::es_pieza(const QObject* etiqueta)
+{
+    const QObject* marco = etiqueta->parent();
+    if (!marco)
+        return false;
+    const QList<Formula*> formulas = marco->findChildren<Formula*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(formulas.begin(), formulas.end(),
+                       [etiqueta](const Formula* f) { return f->piezas_.contains(etiqueta); });
+}
+
+} // namespace ventana

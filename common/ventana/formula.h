@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+#include <initializer_list>
+
+class QLabel;
+
+namespace ventana {
+
+// A formula drawn in pieces (a numerator, a bar, a denominator, an exponent)
+// that screen readers read as one spoken phrase: this transparent widget lies
+// over the pieces with the phrase as its name, and the labels it covers are
+// hidden from screen readers. The labels keep their names, texts and looks.
+class Formula : public QWidget {
+    Q_OBJECT
+
+public:
+    // The pieces are the frame's labels of those objectNames.
+    Formula(QWidget* marco, const QString& frase, std::initializer_list<const char*> piezas);
+
+    // Whether the label is one of a formula's pieces.
+    [[nodiscard]] static bool es_pieza(const QObject* etiqueta);
+
+private:
+    QList<const QLabel*> piezas_;
+};
+
+} // namespace ventana
