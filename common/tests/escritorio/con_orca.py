@@ -171,7 +171,8 @@ def con_orca(programa, carpeta):
         for proceso in reversed(procesos):
             try:
                 os.killpg(proceso.pid, 15)
-            except ProcessLookupError:
+                proceso.wait(5)
+            except (ProcessLookupError, subprocess.TimeoutExpired):
                 pass
         # The speech server Orca started leaves the session; it is ours, by
         # its pid file in the private runtime folder.
@@ -196,7 +197,7 @@ def escuchar(registro, entorno, paso, teclas, esperado):
 
 
 if __name__ == "__main__":
-    with tempfile.TemporaryDirectory(prefix="con-orca.") as carpeta:
+    with tempfile.TemporaryDirectory(prefix="con-orca.", ignore_cleanup_errors=True) as carpeta:
         fallos = [fallo for fallos_del_paso in con_orca(os.path.abspath(sys.argv[1]), carpeta)
                   for fallo in fallos_del_paso]
     for fallo in fallos:
