@@ -20,7 +20,8 @@ TEST(Anunciador, ElUltimoResultadoAlSoltarLaTecla)
     QWidget ventana;
     auto* anunciador = new ventana::Anunciador(&ventana);
     QStringList oido;
-    QObject::connect(anunciador, &ventana::Anunciador::dicho, [&oido](const QString& texto) { oido << texto; });
+    QObject::connect(anunciador, &ventana::Anunciador::dicho, anunciador,
+                     [&oido](const QString& texto) { oido << texto; });
 
     anunciador->anunciar(QStringLiteral("15.915 KHz"));
     EXPECT_EQ(oido, QStringList{QStringLiteral("15.915 KHz")}) << "sin tecla pulsada, al momento";
