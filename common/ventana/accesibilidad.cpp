@@ -13,6 +13,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSvgWidget>
 
 namespace ventana {
@@ -98,8 +99,16 @@ private:
 };
 
 // A slider heard as the quantity it stands for, in the unit its name gives:
-// 1.1 for 1.1 kΩ, 0.02 for 0.02 uF, with the read-out's step.
-class DeslizadorAccesible : public QAccessibleWidget, public QAccessibleValueInterface {
+// 1.1 for 1.1 kΩ, 0.02 for 0.02 uF, with the read-out's step. Screen readers
+// that take a value's text (Qt 6.8 can give it) hear it as the read-out
+// writes it; the others write the number themselves.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+using InterfazDeAtributos = QAccessibleAttributesInterface;
+#else
+class InterfazDeAtributos {}; // no attribute reaches screen readers before Qt 6.8
+#endif
+
+class DeslizadorAccesible : public QAccessibleWidget, public QAccessibleValueInterface, public InterfazDeAtributos {
 public:
     explicit DeslizadorAccesible(QWidget* deslizador)
         : QAccessibleWidget(deslizador, QAccessible::Slider)
@@ -109,13 +118,17 @@ public:
     {
         if (tipo == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface*>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (tipo == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface*>(this);
+#endif
         return QAccessibleWidget::interface_cast(tipo);
     }
 
     [[nodiscard]] QString text(QAccessible::Text texto) const override
     {
         if (texto == QAccessible::Value)
-            return QString::number(currentValue().toDouble());
+            return QLocale::system().toString(currentValue().toDouble(), 'g', 6);
         return QAccessibleWidget::text(texto);
     }
 
@@ -124,6 +137,20 @@ public:
     [[nodiscard]] QVariant maximumValue() const override { return d()->en_unidades(d()->maximum()); }
     [[nodiscard]] QVariant minimumValue() const override { return d()->en_unidades(d()->minimum()); }
     [[nodiscard]] QVariant minimumStepSize() const override { return d()->en_unidades(d()->singleStep()); }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    [[nodiscard]] QList<QAccessible::Attribute> attributeKeys() const override
+    {
+        return {QAccessible::Attribute::Custom};
+    }
+
+    [[nodiscard]] QVariant attributeValue(QAccessible::Attribute clave) const override
+    {
+        if (clave != QAccessible::Attribute::Custom)
+            return {};
+        return QVariant::fromValue(QHash<QString, QString>{{ QStringLiteral("valuetext"), text(QAccessible::Value) }});
+    }
+#endif
 
 private:
     [[nodiscard]] Deslizador* d() const { return qobject_cast<Deslizador*>(widget()); }

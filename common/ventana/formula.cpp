@@ -8,6 +8,7 @@ namespace ventana {
 Formula::Formula(QWidget* marco, const QString& frase, std::initializer_list<const char*> piezas)
     : QWidget(marco)
 {
+    setObjectName(QStringLiteral("formula"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(frase);
     QRect zona;

@@ -3,6 +3,7 @@
 
 #include "ventana/decoracion.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +35,20 @@ TEST_F(VentanaFiltrosTest, DisenoCompleto)
     const QLine barra = *control<ventana::Decoracion>("Line1")->linea_en_el_contenedor();
     EXPECT_LE(prueba::extension_del_texto(formula, QStringLiteral("1+")).second, barra.x1());
     EXPECT_GE(prueba::extension_del_texto(formula, QStringLiteral(")")).first, barra.x2());
+}
+
+// Tab reaches the result without selecting it (a screen reader would read
+// the selection again); Ctrl+A and Ctrl+C still copy it whole.
+TEST_F(VentanaFiltrosTest, ResultadoSinSeleccionarSeCopia)
+{
+    auto* caja = control<QLineEdit>("txt_result");
+    control("cmb_esc_c")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), caja);
+    EXPECT_FALSE(caja->hasSelectedText());
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), en_locale("15.915"));
 }
 
 // A filter type shows its schematic and formula and recomputes.

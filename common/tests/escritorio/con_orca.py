@@ -19,10 +19,13 @@ import time
 # Per program, its steps: the keys of one step (xdotool key names, or
 # "type:TEXT"), then what Orca must say and, after "!", what it must not.
 # What Orca says in a step is joined with " | ". Orca 43 and 48 differ in
-# wording ("push button" or "button", a slider's percentage), not in these.
+# wording ("push button" or "button", a slider's percentage, "1.0" or "1"
+# for a whole number), not in these. Flat review takes the keypad keys as
+# they are with Num Lock off (KP_Up reads the line, KP_Home the one above,
+# KP_Prior the one below).
 PASOS = {
     "filtros": [
-        (["Tab"], [r"Resistencia R en kiloohmios slider 1\.0\b"]),
+        (["Tab"], [r"Resistencia R en kiloohmios slider 1(\.0)?\b"]),
         (["Up"], [r"\| 1\.1 \|", r"14\.469 KHz"]),
         # A burst of presses ends with the last result: R = 1.4 kΩ.
         (["Up", "Up", "Up"], [r"11\.368 KHz\.? \|$"]),
@@ -31,8 +34,7 @@ PASOS = {
         (["Tab", "Tab", "Tab"], [r"Unidad de la capacidad"]),
         (["Down"], [r"C 0\.01 nF, 11\.368 MHz"]),
         (["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11\.368\. \|$"]),
-        (["ctrl+a"], [r"11\.368 \| selected|entire document selected"]),
-        (["KP_8"] + ["KP_9"] * 6, [r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
+        (["KP_Up"] + ["KP_Prior"] * 6, [r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
                         r"Fc igual a uno entre dos pi R C", r"!Vo =|\bRf \| Ra\b"]),
     ],
     "velorna": [
@@ -40,21 +42,21 @@ PASOS = {
         (["Return"], [r"Frecuencia 159\.155 KHz"]),
         (["Tab", "Tab", "Tab"], [r"Calcular (push )?button"]),
         (["space"], [r"Frecuencia 159\.155 KHz"]),
-        (["KP_8"] + ["KP_7"] * 10, [r"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L",
+        (["KP_Up"] + ["KP_Home"] * 10, [r"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L",
                                   r"!F =|2 π"]),
         (["shift+Tab", "shift+Tab", "shift+Tab", "type:x", "Return"],
-         [r"Atencion\. \| Revise el valor\. No Deben existir valores en 0, ni decimales mal escritos\.", r"Aceptar"]),
+         [r"Atencion\. \| Revise el valor\. No Deben existir valores en 0, ni decimales mal escritos", r"Aceptar"]),
         (["Return"], [r"Inductancia text"]),
     ],
     "mirvesta": [
-        (["Tab"], [r"Longitud de la bobina en centímetros slider 0\.0\b"]),
+        (["Tab"], [r"Longitud de la bobina en centímetros slider 0(\.0)?\b"]),
         (["Up"], [r"\| 0\.1 \|", r"0\.0013 µH"]),
         (["Tab"], [r"Número de espiras read only text\. \| 1\. \|$"]),
         (["Tab"], [r"Número de espiras slider 1\b"]),
         (["Page_Up"], [r"\| 6 \|", r"0\.0459 µH"]),
         (["Tab", "Tab"], [r"Radio de una espira en dieciseisavos de pulgada slider 1\b"]),
         (["Up"], [r"\| 2 \|", r"0\.1552 µH"]),
-        (["KP_8"] + ["KP_7"] * 10, [r"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l",
+        (["KP_Up"] + ["KP_Home"] * 10, [r"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l",
                          r"!R   x   n|9R \+ 25 l"]),
     ],
 }
