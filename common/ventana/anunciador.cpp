@@ -48,6 +48,8 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
     case QEvent::KeyRelease:
         if (dynamic_cast<QKeyEvent*>(evento)->isAutoRepeat())
             break;
+        [[fallthrough]];
+    case QEvent::ApplicationDeactivate: // a key let go in another program is never seen here
         tecla_abajo_ = false;
         [[fallthrough]];
     case QEvent::MouseButtonRelease:

@@ -40,6 +40,15 @@ TEST(Anunciador, ElUltimoResultadoAlSoltarLaTecla)
     tecla(&ventana, QEvent::KeyRelease, false);
     EXPECT_EQ(oido,
               (QStringList{QStringLiteral("15.915 KHz"), QStringLiteral("12.243 KHz"), QStringLiteral("12.243 KHz")}));
+
+    // A key still down when the user turns to another program is let go
+    // there: what waits is told, and the next result at once.
+    tecla(&ventana, QEvent::KeyPress, false);
+    anunciador->anunciar(QStringLiteral("11.368 KHz"));
+    QEvent desactivada(QEvent::ApplicationDeactivate);
+    QApplication::sendEvent(qApp, &desactivada);
+    anunciador->anunciar(QStringLiteral("10.610 KHz"));
+    EXPECT_EQ(oido.mid(3), (QStringList{QStringLiteral("11.368 KHz"), QStringLiteral("10.610 KHz")}));
 }
 
 } // namespace
