@@ -14,7 +14,9 @@ Aviso::Aviso(QWidget* ventana)
 {
     setObjectName(QStringLiteral("aviso"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 1, 1);
+    // Without a size it is on no screen: a screen reader that reviews the
+    // window does not meet it.
+    setGeometry(0, 0, 0, 0);
     hide();
 }
 
@@ -69,11 +71,12 @@ void Anunciador::decir(const QString& texto)
     QAccessible::updateAccessibility(&anuncio);
 #else
     // A notification that shows is read out by screen readers that know no
-    // announcements; hidden again at once, it is not met again when the
-    // user reviews the window.
+    // announcements; hidden and shown again, the same text is read again.
+    // It stays shown until the next: a screen reader drops a show that a
+    // hide follows before it gets to it.
+    destino_->hide();
     destino_->setAccessibleName(texto);
     destino_->show();
-    destino_->hide();
 #endif
     emit dicho(texto);
 }

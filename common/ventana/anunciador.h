@@ -6,7 +6,7 @@
 
 namespace ventana {
 
-// An invisible notification, a pixel wide, that screen readers without
+// An invisible notification without a size that screen readers without
 // announcement events read out each time it shows: a window's results go
 // through it on Qt before 6.8.
 class Aviso : public QWidget {

@@ -26,7 +26,7 @@ import time
 PASOS = {
     "filtros": [
         (["Tab"], [r"Resistencia R en kiloohmios slider 1(\.0)?\b"]),
-        (["Up"], [r"\| 1\.1 \|", r"14\.469 KHz"]),
+        (["Up"], [r"\| R_TRAS_UN_PASO \|", r"14\.469 KHz"]),
         # A burst of presses ends with the last result: R = 1.4 kΩ.
         (["Up", "Up", "Up"], [r"11\.368 KHz\.? \|$"]),
         (["Tab"], [r"Capacidad C en microfaradios slider 0\.01\b"]),
@@ -60,6 +60,17 @@ PASOS = {
                          r"!R   x   n|9R \+ 25 l"]),
     ],
 }
+
+# Orca 48 says a slider's value of 1 or more as a whole number unless the
+# program gives the value's text, which only a build against Qt 6.8 or later
+# can: the Debian 12 package on Debian 13 is heard "1" for R = 1.1 kΩ.
+def r_tras_un_paso(programa, entorno):
+    qt = re.search(r"\(Qt_6\.(\d+)\)\s+qt_version_tag", subprocess.run(
+        ["objdump", "-T", programa], capture_output=True, text=True).stdout)
+    orca = subprocess.run(["/usr/bin/python3", "-c", "from orca import orca_platform; print(orca_platform.version)"],
+                          env=entorno, capture_output=True, text=True).stdout
+    return r"1\.1" if orca.startswith("43") or (qt and int(qt.group(1)) >= 8) else "1"
+
 
 # Orca's debug log: what it hands to speech, and a window of the program
 # becoming active (Orca 43, then 48).
@@ -168,7 +179,9 @@ def con_orca(programa, carpeta):
         esperar(lambda: re.search(ACTIVA.format(re.escape(nombre)), registro.leer(desde)), 60,
                 f"la ventana de {nombre} a Orca")
         print("0\tal abrir\t" + " | ".join(registro.esperar_silencio(desde)))
-        return [escuchar(registro, entorno, paso, *esperado) for paso, esperado in enumerate(PASOS[nombre], 1)]
+        r = r_tras_un_paso(programa, entorno)
+        return [escuchar(registro, entorno, paso, teclas, [patron.replace("R_TRAS_UN_PASO", r) for patron in esperado])
+                for paso, (teclas, esperado) in enumerate(PASOS[nombre], 1)]
     finally:
         for proceso in reversed(procesos):
             try:
