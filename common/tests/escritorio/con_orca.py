@@ -31,7 +31,10 @@ PASOS = {
         (["Up", "Up", "Up"], [r"11\.368 KHz\.? \|$"]),
         (["Tab"], [r"Capacidad C en microfaradios slider 0\.01\b"]),
         (["Tab"], [r"Valor de R en kiloohmios read only text\. \| 1\.4\. \|$", r"!selected"]),
-        (["Tab", "Tab", "Tab"], [r"Unidad de la capacidad"]),
+        (["Tab", "Tab"], [r"Filtro Pasa Bajos"]),
+        # The high-pass cut-off equals the low-pass one, and is told again.
+        (["Down"], [r"Filtro Pasa Altos", r"11\.368 KHz"]),
+        (["Tab"], [r"Unidad de la capacidad"]),
         (["Down"], [r"C 0\.01 nF, 11\.368 MHz"]),
         (["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11\.368\. \|$"]),
         (["KP_Up"] + ["KP_Prior"] * 6, [r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
