@@ -135,12 +135,16 @@ class Registro:
         return DICHO.findall(self.leer(desde))
 
 
-def esperar(condicion, segundos, que):
+# Whether the condition came true in time; the test ends if `que` is given.
+def esperar(condicion, segundos, que=None):
     fin = time.monotonic() + segundos
     while not condicion():
         if time.monotonic() > fin:
-            sys.exit(f"FALLO: no llega {que}")
+            if que:
+                sys.exit(f"FALLO: no llega {que}")
+            return False
         time.sleep(0.1)
+    return True
 
 
 def entorno_privado(carpeta):
@@ -171,16 +175,27 @@ def con_orca(programa, carpeta):
         return procesos[-1]
 
     try:
-        lanzar("openbox", "--sm-disable")  # gives the window the keyboard focus
+        # The window manager gives the window the keyboard focus, and Orca
+        # follows the window it activates: it must run before the program.
+        lanzar("openbox", "--sm-disable")
+        esperar(lambda: "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=entorno,
+                                                      capture_output=True, text=True).stdout, 30, "openbox")
         registro = Registro(os.path.join(carpeta, "orca.log"))
         orca = lanzar("/usr/bin/python3", "-c", LANZADOR, "--debug-file", registro.ruta)
         esperar(lambda: "SPEECH OUTPUT" in registro.leer() or orca.poll() is not None, 60, "la voz de Orca")
         registro.esperar_silencio(0)
         desde = registro.tamano()
-        lanzar(programa, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        calculadora = lanzar(programa, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         nombre = os.path.basename(programa)
-        esperar(lambda: re.search(ACTIVA.format(re.escape(nombre)), registro.leer(desde)), 60,
-                f"la ventana de {nombre} a Orca")
+
+        def activa():
+            return re.search(ACTIVA.format(re.escape(nombre)), registro.leer(desde))
+        if not esperar(activa, 30):
+            # A machine under load may map the window before it can be made
+            # active; the user would click it.
+            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(calculadora.pid),
+                            "windowactivate"], env=entorno, check=False)
+        esperar(activa, 30, f"la ventana de {nombre} a Orca")
         print("0\tal abrir\t" + " | ".join(registro.esperar_silencio(desde)))
         r = r_tras_un_paso(programa, entorno)
         return [escuchar(registro, entorno, paso, teclas, [patron.replace("R_TRAS_UN_PASO", r) for patron in esperado])
