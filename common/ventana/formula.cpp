@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace ventana {
 
 Formula::Formula(QWidget* marco, const QString& frase, std::initializer_list<const char*> piezas)
