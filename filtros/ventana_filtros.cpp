@@ -245,12 +245,13 @@ void VentanaFiltros::cmb_esc_c_Click(double factor)
 {
     const bool otra_unidad = factor != divisor_c;
     divisor_c = factor;
-    nombrar_c();
-    calcular_frecuencia_corte();
     if (otra_unidad)
-        anunciar(QStringLiteral("C ") + txt_c->text() + u' ' +
-                 plataforma::a_qstring(numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad)) +
-                 QStringLiteral(", ") + resultado->valor_con_unidad());
+        nombrar_c();
+    calcular_frecuencia_corte();
+    // A new unit is in force only when the list shows it whole.
+    if (otra_unidad)
+        anunciar(QStringLiteral("C ") + txt_c->text() + u' ' + cmb_esc_c->currentText() + QStringLiteral(", ") +
+                 resultado->valor_con_unidad());
 }
 
 void VentanaFiltros::cmb_esc_c_Change(double factor) { cmb_esc_c_Click(factor); }

@@ -9,11 +9,13 @@
 #include "lista_de_unidades.h"
 #include "ventana_calculadora.h"
 
+#include "numerico/escritura.h"
+#include "plataforma/texto.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSvgWidget>
 
 namespace ventana {
@@ -128,7 +130,8 @@ public:
     [[nodiscard]] QString text(QAccessible::Text texto) const override
     {
         if (texto == QAccessible::Value)
-            return QLocale::system().toString(currentValue().toDouble(), 'g', 6);
+            return plataforma::a_qstring(
+                numerico::numero_a_texto(currentValue().toDouble(), plataforma::separadores_del_sistema()));
         return QAccessibleWidget::text(texto);
     }
 
