@@ -80,7 +80,7 @@ function(agregar_pruebas_de_escritorio PROGRAM)
     # One Orca at a time: each takes about half a minute, and several at
     # once would be slow to answer.
     add_test(NAME ${PROGRAM}_con_orca
-        COMMAND ${PANTALLA_VIRTUAL} dbus-run-session -- ${CON_ORCA} ${ejecutable})
+        COMMAND ${PANTALLA_VIRTUAL} dbus-run-session -- ${PROJECT_SOURCE_DIR}/tools/con-orca ${CON_ORCA} ${ejecutable})
     set_tests_properties(${PROGRAM}_con_orca PROPERTIES RESOURCE_LOCK orca TIMEOUT 300)
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768

@@ -3,18 +3,14 @@
 # reader: keys go to the program as from the keyboard, and what Orca hands
 # to speech is read from its debug log, step by step.
 #
-#     tools/con-pantalla-virtual dbus-run-session -- con_orca.py PROGRAM
-#
-# Orca, its speech server and the program run in a private home and runtime
-# folder, speaking into ALSA's null device: nothing is heard aloud and a
-# screen reader the user runs is left alone.
+#     tools/con-pantalla-virtual dbus-run-session -- tools/con-orca con_orca.py PROGRAM
 import os
 import re
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
+
+from en_el_escritorio import esperar, salida
 
 # Per program, its steps: the keys of one step (xdotool key names, or
 # "type:TEXT"), then what Orca must say and, after "!", what it must not.
@@ -67,11 +63,9 @@ PASOS = {
 # Orca 48 says a slider's value of 1 or more as a whole number unless the
 # program gives the value's text, which only a build against Qt 6.8 or later
 # can: the Debian 12 package on Debian 13 is heard "1" for R = 1.1 kΩ.
-def r_tras_un_paso(programa, entorno):
-    qt = re.search(r"\(Qt_6\.(\d+)\)\s+qt_version_tag", subprocess.run(
-        ["objdump", "-T", programa], capture_output=True, text=True).stdout)
-    orca = subprocess.run(["/usr/bin/python3", "-c", "from orca import orca_platform; print(orca_platform.version)"],
-                          env=entorno, capture_output=True, text=True).stdout
+def r_tras_un_paso(programa):
+    qt = re.search(r"\(Qt_6\.(\d+)\)\s+qt_version_tag", salida("objdump", "-T", programa))
+    orca = salida("/usr/bin/python3", "-c", "from orca import orca_platform; print(orca_platform.version)")
     return r"1\.1" if orca.startswith("43") or (qt and int(qt.group(1)) >= 8) else "1"
 
 
@@ -82,40 +76,17 @@ ACTIVA = r"window:activate .*(?:from \[application \| {0}\]| in {0} \()"
 # Lines Orca's timers write on their own (Orca 48), not a reaction.
 RUIDO = re.compile(r"Clearing (?:local )?cache\.$")
 
-# Runs the installed Orca unchanged but for two things: its debug log is
-# written line by line (it is read while Orca runs), and its check for
-# another Orca of the same user looks only in this session.
-LANZADOR = """
-import builtins, os, runpy, subprocess, sys
-registro = sys.argv[sys.argv.index("--debug-file") + 1]
-abrir = builtins.open
-builtins.open = lambda f, m="r", *a, **k: abrir(f, m, 1) if f == registro else abrir(f, m, *a, **k)
-popen = subprocess.Popen
-class Popen(popen):
-    def __init__(self, orden, *a, **k):
-        if isinstance(orden, str) and orden.startswith("pgrep -u "):
-            orden = orden.replace(" -x orca", f" -s {os.getsid(0)} -x orca")
-        super().__init__(orden, *a, **k)
-subprocess.Popen = Popen
-sys.argv[0] = "/usr/bin/orca"
-runpy.run_path("/usr/bin/orca", run_name="__main__")
-"""
-
-
 class Registro:
     def __init__(self, ruta):
         self.ruta = ruta
 
     def leer(self, desde=0):
-        try:
-            with open(self.ruta, encoding="utf-8", errors="replace") as archivo:
-                archivo.seek(desde)
-                return archivo.read()
-        except FileNotFoundError:
-            return ""
+        with open(self.ruta, encoding="utf-8", errors="replace") as archivo:
+            archivo.seek(desde)
+            return archivo.read()
 
     def tamano(self):
-        return os.path.getsize(self.ruta) if os.path.exists(self.ruta) else 0
+        return os.path.getsize(self.ruta)
 
     # Waits for Orca to react (up to `arranque` seconds), then for a second
     # in which it logs nothing of its own; what it said meanwhile.
@@ -135,57 +106,14 @@ class Registro:
         return DICHO.findall(self.leer(desde))
 
 
-# Whether the condition came true in time; the test ends if `que` is given.
-def esperar(condicion, segundos, que=None):
-    fin = time.monotonic() + segundos
-    while not condicion():
-        if time.monotonic() > fin:
-            if que:
-                sys.exit(f"FALLO: no llega {que}")
-            return False
-        time.sleep(0.1)
-    return True
-
-
-def entorno_privado(carpeta):
-    casa = os.path.join(carpeta, "casa")
-    entorno = dict(os.environ, HOME=casa, XDG_CONFIG_HOME=f"{casa}/.config", XDG_DATA_HOME=f"{casa}/.local/share",
-                   XDG_CACHE_HOME=f"{casa}/.cache", XDG_RUNTIME_DIR=os.path.join(carpeta, "run"), LC_ALL="C.UTF-8")
-    for variable in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "LANGUAGE"):
-        entorno.pop(variable, None)
-    os.makedirs(entorno["XDG_RUNTIME_DIR"], mode=0o700)
-    # Speech into ALSA's null device: without a sound server the stock
-    # output stops answering and Orca falls silent.
-    shutil.copytree("/etc/speech-dispatcher", f"{casa}/.config/speech-dispatcher")
-    with open(f"{casa}/.config/speech-dispatcher/speechd.conf", "a") as conf:
-        conf.write('\nAudioOutputMethod "alsa"\n')
-    with open(f"{casa}/.asoundrc", "w") as alsa:
-        alsa.write("pcm.!default { type null }\n")
-    return entorno
-
-
-def con_orca(programa, carpeta):
-    entorno = entorno_privado(carpeta)
-    procesos = []
-
-    def lanzar(*orden, **extra):
-        procesos.append(subprocess.Popen(orden, env=dict(entorno, **extra), stdin=subprocess.DEVNULL,
-                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                         start_new_session=True))
-        return procesos[-1]
-
+def con_orca(programa):
+    registro = Registro(os.environ["ORCA_REGISTRO"])
+    registro.esperar_silencio(0)
+    desde = registro.tamano()
+    calculadora = subprocess.Popen([programa], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                                                        QT_QPA_PLATFORM="xcb"),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        # The window manager gives the window the keyboard focus, and Orca
-        # follows the window it activates: it must run before the program.
-        lanzar("openbox", "--sm-disable")
-        esperar(lambda: "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=entorno,
-                                                      capture_output=True, text=True).stdout, 30, "openbox")
-        registro = Registro(os.path.join(carpeta, "orca.log"))
-        orca = lanzar("/usr/bin/python3", "-c", LANZADOR, "--debug-file", registro.ruta)
-        esperar(lambda: "SPEECH OUTPUT" in registro.leer() or orca.poll() is not None, 60, "la voz de Orca")
-        registro.esperar_silencio(0)
-        desde = registro.tamano()
-        calculadora = lanzar(programa, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         nombre = os.path.basename(programa)
 
         def activa():
@@ -194,34 +122,24 @@ def con_orca(programa, carpeta):
             # A machine under load may map the window before it can be made
             # active; the user would click it.
             subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(calculadora.pid),
-                            "windowactivate"], env=entorno, check=False)
-        esperar(activa, 30, f"la ventana de {nombre} a Orca")
+                            "windowactivate"], check=False)
+        if not esperar(activa, 30):
+            sys.exit(f"FALLO: la ventana de {nombre} no llega a Orca")
         print("0\tal abrir\t" + " | ".join(registro.esperar_silencio(desde)))
-        r = r_tras_un_paso(programa, entorno)
-        return [escuchar(registro, entorno, paso, teclas, [patron.replace("R_TRAS_UN_PASO", r) for patron in esperado])
+        r = r_tras_un_paso(programa)
+        return [escuchar(registro, paso, teclas, [patron.replace("R_TRAS_UN_PASO", r) for patron in esperado])
                 for paso, (teclas, esperado) in enumerate(PASOS[nombre], 1)]
     finally:
-        for proceso in reversed(procesos):
-            try:
-                os.killpg(proceso.pid, 15)
-                proceso.wait(5)
-            except (ProcessLookupError, subprocess.TimeoutExpired):
-                pass
-        # The speech server Orca started leaves the session; it is ours, by
-        # its pid file in the private runtime folder.
-        try:
-            with open(f"{entorno['XDG_RUNTIME_DIR']}/speech-dispatcher/pid/speech-dispatcher.pid") as pid:
-                os.kill(int(pid.read().split()[0]), 15)
-        except (OSError, ValueError, IndexError):
-            pass
+        calculadora.terminate()
+        calculadora.wait(10)
 
 
 # Presses one step's keys and checks what Orca says; its failures.
-def escuchar(registro, entorno, paso, teclas, esperado):
+def escuchar(registro, paso, teclas, esperado):
     desde = registro.tamano()
     for tecla in teclas:
         orden = ["type", "--delay", "100", tecla[5:]] if tecla.startswith("type:") else ["key", tecla]
-        subprocess.run(["xdotool", *orden], env=entorno, check=True)
+        subprocess.run(["xdotool", *orden], check=True)
     dicho = " | ".join(registro.esperar_silencio(desde))
     print(f"{paso}\t{' '.join(teclas)}\t{dicho}")
     # Each utterance between bars, the first and the last too.
@@ -230,9 +148,7 @@ def escuchar(registro, entorno, paso, teclas, esperado):
 
 
 if __name__ == "__main__":
-    with tempfile.TemporaryDirectory(prefix="con-orca.", ignore_cleanup_errors=True) as carpeta:
-        fallos = [fallo for fallos_del_paso in con_orca(os.path.abspath(sys.argv[1]), carpeta)
-                  for fallo in fallos_del_paso]
+    fallos = [fallo for fallos_del_paso in con_orca(os.path.abspath(sys.argv[1])) for fallo in fallos_del_paso]
     for fallo in fallos:
         print("FALLO:", fallo)
     sys.exit(1 if fallos else 0)
