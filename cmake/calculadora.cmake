@@ -9,10 +9,10 @@ function(agregar_calculadora NAME)
     cmake_parse_arguments(C "" "" "CALCULO;VENTANA;IMAGENES" ${ARGN})
     add_library(${NAME}_calculo STATIC ${C_CALCULO})
     target_include_directories(${NAME}_calculo PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(${NAME}_calculo PUBLIC comun_numerico PRIVATE avisos)
+    target_link_libraries(${NAME}_calculo PUBLIC comun_numerico PRIVATE advertencias)
 
     add_library(${NAME}_ventana STATIC ${C_VENTANA})
-    target_link_libraries(${NAME}_ventana PUBLIC ${NAME}_calculo comun PRIVATE avisos)
+    target_link_libraries(${NAME}_ventana PUBLIC ${NAME}_calculo comun PRIVATE advertencias)
     list(TRANSFORM C_IMAGENES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
     qt_add_resources(${NAME}_ventana imagenes_${NAME}
         PREFIX /imagenes
@@ -20,5 +20,5 @@ function(agregar_calculadora NAME)
         FILES ${C_IMAGENES})
 
     qt_add_executable(${NAME} main.cpp)
-    target_link_libraries(${NAME} PRIVATE ${NAME}_ventana avisos)
+    target_link_libraries(${NAME} PRIVATE ${NAME}_ventana advertencias)
 endfunction()

@@ -16,9 +16,9 @@ inline constexpr double divisor_picofaradios = 1000000000000.0;
 
 // The unit list: "uF", "nF" and "pF" with their divisors.
 inline constexpr numerico::Unidad unidades_de_capacidad[] = {
-    {u"uF", divisor_microfaradios},
-    {u"nF", divisor_nanofaradios},
-    {u"pF", divisor_picofaradios},
+    {u"uF", divisor_microfaradios, u"microfaradios"},
+    {u"nF", divisor_nanofaradios, u"nanofaradios"},
+    {u"pF", divisor_picofaradios, u"picofaradios"},
 };
 
 // The read-out of a slider position: position / escala, written as text.

@@ -2,4 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-int main() { return ventana::ejecutar<VentanaFiltros>("filtros"); }
+int main() { return calculadora::ejecutar<VentanaFiltros>("filtros"); }

@@ -1,12 +1,12 @@
 #include "ventana_filtros.h"
 
 #include "frecuencia_corte.h"
+#include "accesibilidad/formula.h"
 #include "numerico/escritura.h"
 #include "plataforma/manejadores.h"
 #include "plataforma/texto.h"
 #include "ventana/deslizador.h"
 #include "ventana/estilo.h"
-#include "ventana/formula.h"
 #include "ventana/lista_de_unidades.h"
 #include "ventana/marco_de_opciones.h"
 #include "ventana/marco_de_resultado.h"
@@ -19,7 +19,7 @@
 #include <QSvgWidget>
 #include <QToolButton>
 
-using namespace ventana;
+using namespace calculadora;
 
 // The design tables below keep one row per control, as the design lists
 // them, outside the formatter.
@@ -72,7 +72,7 @@ VentanaFiltros::VentanaFiltros()
                                 QStringLiteral("Filtro Pasa Banda")},
                    .primera = {600, 480, 2535, 375},
                    .separacion = 600});
-    ordenar_tabulacion();
+    ordenar_tabulacion(orden_de_tabulacion());
     btn_salir()->setFocus();
 
     Form_Load();
@@ -85,13 +85,15 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
     fra_baal = crear_marco(lienzo(), QStringLiteral("fra_baal"), QStringLiteral("Fórmula"),
                            en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
     // clang-format off
-    crear_etiquetas(fra_baal, {
-        {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro},
+    crear_etiqueta(fra_baal, {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro});
+    const QList<QLabel*> corte = crear_etiquetas(fra_baal, {
         {"Label2", "Fc =", 960, 1200, 855, 495, 13.5, colores::rojo},
         {"Label3", "1", 2640, 960, 255, 375, 13.5, colores::rojo},
         {"Label1", " 2 π R C", 2040, 1560, 1215, 375, 13.5, colores::rojo},
-        {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro},
-        {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul},
+    });
+    crear_etiqueta(fra_baal, {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro});
+    QLabel* ganancia = crear_etiqueta(fra_baal, {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul});
+    const QList<QLabel*> rf_entre_ra = crear_etiquetas(fra_baal, {
         {"Label5", "Rf", 3000, 2520, 375, 375, 13.5, colores::azul},
         {"Label4", "Ra", 3000, 3120, 615, 375, 13.5, colores::azul},
     });
@@ -99,11 +101,11 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
     crear_linea(fra_baal, QStringLiteral("Line4"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_baal, QStringLiteral("Line1"), en_pixeles(2880, 3000), en_pixeles(3480, 3000), colores::azul, 2);
     // Rf over Ra stands in the blank inside the parentheses: ")" right of its bar.
-    auto* ganancia = fra_baal->findChild<QLabel*>(QStringLiteral("Label6"));
     colocar_con_espacios(ganancia, ganancia->text().lastIndexOf(u')'), px(3480) + 2);
-    new Formula(fra_baal, QStringLiteral("Fc igual a uno entre dos pi R C"), {"Label2", "Label3", "Label1"});
-    new Formula(fra_baal, QStringLiteral("Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis"),
-                {"Label6", "Label5", "Label4"});
+    new accesibilidad::Formula(fra_baal, QStringLiteral("Fc igual a uno entre dos pi R C"), corte);
+    new accesibilidad::Formula(
+        fra_baal, QStringLiteral("Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis"),
+        QList<QLabel*>{ganancia} + rf_entre_ra);
 }
 
 void VentanaFiltros::crear_formula_pasa_banda()
@@ -111,12 +113,14 @@ void VentanaFiltros::crear_formula_pasa_banda()
     fra_banda = crear_marco(lienzo(), QStringLiteral("fra_banda"), QStringLiteral("Fórmula"),
                             en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
     // clang-format off
-    crear_etiquetas(fra_banda, {
-        {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro},
+    crear_etiqueta(fra_banda, {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro});
+    const QList<QLabel*> inferior = crear_etiquetas(fra_banda, {
         {"Label23", "Fci =", 840, 1200, 855, 495, 12, colores::rojo},
         {"Label22", "1", 2640, 960, 255, 375, 12, colores::negro},
         {"Label21", "R1  C1", 2280, 1560, 855, 375, 12, colores::negro},
-        {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro},
+    });
+    crear_etiqueta(fra_banda, {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro});
+    const QList<QLabel*> superior = crear_etiquetas(fra_banda, {
         {"Label26", "Fcs =", 840, 2760, 855, 495, 12, colores::rojo},
         {"Label25", "1", 2640, 2520, 255, 375, 12, colores::negro},
         {"Label24", "R2  C2", 2280, 3120, 855, 375, 12, colores::negro},
@@ -124,8 +128,8 @@ void VentanaFiltros::crear_formula_pasa_banda()
     // clang-format on
     crear_linea(fra_banda, QStringLiteral("Line2"), en_pixeles(1800, 1440), en_pixeles(3480, 1440), colores::negro, 2);
     crear_linea(fra_banda, QStringLiteral("Line3"), en_pixeles(1800, 3000), en_pixeles(3480, 3000), colores::negro, 2);
-    new Formula(fra_banda, QStringLiteral("Fci igual a uno entre R1 C1"), {"Label23", "Label22", "Label21"});
-    new Formula(fra_banda, QStringLiteral("Fcs igual a uno entre R2 C2"), {"Label26", "Label25", "Label24"});
+    new accesibilidad::Formula(fra_banda, QStringLiteral("Fci igual a uno entre R1 C1"), inferior);
+    new accesibilidad::Formula(fra_banda, QStringLiteral("Fcs igual a uno entre R2 C2"), superior);
     fra_banda->hide();
 }
 
@@ -160,8 +164,8 @@ void VentanaFiltros::crear_esquemas()
 }
 
 // One schematic frame: the drawing, with the labels of its parts over it.
-void VentanaFiltros::crear_esquema(int indice, const char* titulo, const ventana::Imagen& imagen,
-                                   std::initializer_list<ventana::Etiqueta> etiquetas)
+void VentanaFiltros::crear_esquema(int indice, const char* titulo, const calculadora::Imagen& imagen,
+                                   std::initializer_list<calculadora::Etiqueta> etiquetas)
 {
     QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("fra_filtros(%1)").arg(indice), QString::fromLatin1(titulo),
                                    en_pixeles(240, 5400, 4815, 3015), fuente(13.5, true), colores::verde);
@@ -204,10 +208,10 @@ void VentanaFiltros::crear_columnas_r_y_c()
     txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
 }
 
-void VentanaFiltros::ordenar_tabulacion()
+QList<QWidget*> VentanaFiltros::orden_de_tabulacion() const
 {
-    ventana::ordenar_tabulacion({btn_salir(), Sld_r, Sld_c, txt_r, txt_c, opt_filtros->opcion(0),
-                                 opt_filtros->opcion(1), opt_filtros->opcion(2), cmb_esc_c, resultado->caja()});
+    return {btn_salir(), Sld_r, Sld_c, txt_r, txt_c, opt_filtros->opcion(0), opt_filtros->opcion(1),
+            opt_filtros->opcion(2), cmb_esc_c, resultado->caja()};
 }
 
 void VentanaFiltros::conectar_manejadores()
@@ -260,9 +264,8 @@ void VentanaFiltros::cmb_esc_c_Change(double factor) { cmb_esc_c_Click(factor); 
 // value in that unit.
 void VentanaFiltros::nombrar_c()
 {
-    const std::u16string_view unidad = numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad);
-    const char* nombre = unidad == u"nF" ? "nanofaradios" : unidad == u"pF" ? "picofaradios" : "microfaradios";
-    Sld_c->setAccessibleName(QStringLiteral("Capacidad C en ") + QLatin1String(nombre));
+    if (const numerico::Unidad* unidad = numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad))
+        Sld_c->setAccessibleName(QStringLiteral("Capacidad C en ") + plataforma::a_qstring(unidad->nombre));
 }
 
 void VentanaFiltros::Sld_r_Change()

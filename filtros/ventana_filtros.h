@@ -9,15 +9,15 @@ class QGroupBox;
 class QLineEdit;
 class QSlider;
 
-namespace ventana {
+namespace calculadora {
 class ListaDeUnidades;
 class MarcoDeOpciones;
 class MarcoDeResultado;
-} // namespace ventana
+} // namespace calculadora
 
 // frm_filtros: the cut-off frequency of an active filter's RC section from
 // the R and C sliders, the capacitance unit and the filter type.
-class VentanaFiltros : public ventana::VentanaCalculadora {
+class VentanaFiltros : public calculadora::VentanaCalculadora {
 public:
     VentanaFiltros();
 
@@ -25,10 +25,10 @@ private:
     void crear_formula_pasa_bajos_y_altos();
     void crear_formula_pasa_banda();
     void crear_esquemas();
-    void crear_esquema(int indice, const char* titulo, const ventana::Imagen& imagen,
-                       std::initializer_list<ventana::Etiqueta> etiquetas);
+    void crear_esquema(int indice, const char* titulo, const calculadora::Imagen& imagen,
+                       std::initializer_list<calculadora::Etiqueta> etiquetas);
     void crear_columnas_r_y_c();
-    void ordenar_tabulacion();
+    [[nodiscard]] QList<QWidget*> orden_de_tabulacion() const;
     void conectar_manejadores();
 
     void Form_Load();
@@ -50,7 +50,7 @@ private:
     QLineEdit* txt_c = nullptr;
     QSlider* Sld_r = nullptr;
     QSlider* Sld_c = nullptr;
-    ventana::ListaDeUnidades* cmb_esc_c = nullptr;
-    ventana::MarcoDeOpciones* opt_filtros = nullptr; // the options opt_filtros(0..2) in their frame
-    ventana::MarcoDeResultado* resultado = nullptr;
+    calculadora::ListaDeUnidades* cmb_esc_c = nullptr;
+    calculadora::MarcoDeOpciones* opt_filtros = nullptr; // the options opt_filtros(0..2) in their frame
+    calculadora::MarcoDeResultado* resultado = nullptr;
 };

@@ -2,4 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-int main() { return ventana::ejecutar<VentanaMirvesta>("mirvesta"); }
+int main() { return calculadora::ejecutar<VentanaMirvesta>("mirvesta"); }

@@ -1,21 +1,22 @@
 #include "ventana_mirvesta.h"
 
 #include "inductancia.h"
+#include "accesibilidad/formula.h"
 #include "plataforma/manejadores.h"
 #include "plataforma/texto.h"
 #include "ventana/caja_de_lectura.h"
 #include "ventana/controles.h"
 #include "ventana/deslizador.h"
 #include "ventana/estilo.h"
-#include "ventana/formula.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSvgWidget>
 #include <QToolButton>
 
-using namespace ventana;
+using namespace calculadora;
 
 // The design tables below keep one row per control, as the design lists
 // them, outside the formatter.
@@ -47,7 +48,7 @@ struct Columna {
 QSlider* crear_columna(QWidget* padre, const Columna& d)
 {
     crear_rectangulo(padre, QString::fromLatin1(d.marco), en_pixeles(d.izquierda - 15, 7185, 660, 1965));
-    return ventana::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.izquierda, 7200, 630, 1935),
+    return calculadora::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.izquierda, 7200, 630, 1935),
                                      d.minimo, d.maximo, d.paso, d.paso_grande, d.escala);
 }
 
@@ -59,7 +60,7 @@ VentanaMirvesta::VentanaMirvesta()
     crear_formula();
     crear_columnas();
     crear_resultado();
-    ordenar_tabulacion();
+    ordenar_tabulacion(orden_de_tabulacion());
     txt_longitud->setFocus();
 
     plataforma::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
@@ -73,13 +74,15 @@ void VentanaMirvesta::crear_formula()
                                    en_pixeles(240, 1680, 8175, 4215), fuente(12, true), colores::verde);
     const QColor& leyenda = colores::negro;
     // clang-format off
-    crear_etiquetas(marco, {
+    const QList<QLabel*> formula = crear_etiquetas(marco, {
         {"Label1", "L =", 1080, 720, 495, 255, 12, colores::rojo, negrita | con_fondo},
         {"Label2", "R   x   n", 1920, 480, 1095, 255, 12, colores::rojo, negrita | con_fondo},
         // The exponents stand raised just after the R and the n, in front.
         {"Label8", "2", 2160, 360, 135, 255, 8.25, colores::rojo, 0},
         {"Label9", "2", 2880, 360, 135, 255, 8.25, colores::rojo, 0},
         {"Label3", "9R + 25 l", 1800, 960, 1215, 255, 12, colores::rojo, negrita | con_fondo},
+    });
+    crear_etiquetas(marco, {
         {"Label4", "L = Inductancia en µH", 3600, 360, 2055, 255, 8.25, leyenda, negrita | con_fondo},
         {"Label5", "R = radio de una espira en pulgadas", 3600, 600, 3135, 255, 8.25, leyenda, negrita | con_fondo},
         {"Label6", "l  = longitud en cm", 3600, 840, 3015, 255, 8.25, leyenda, negrita | con_fondo},
@@ -87,9 +90,9 @@ void VentanaMirvesta::crear_formula()
     });
     // clang-format on
     crear_linea(marco, QStringLiteral("Line1"), en_pixeles(1560, 840), en_pixeles(3120, 840), colores::negro, 1);
-    new Formula(marco,
-                QStringLiteral("L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l"),
-                {"Label1", "Label2", "Label8", "Label9", "Label3"});
+    new accesibilidad::Formula(
+        marco, QStringLiteral("L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l"),
+        formula);
     crear_imagen(marco, {"Image1", "bobina.svg", 120, 1320, 6720, 2430})
         ->setAccessibleName(
             QStringLiteral("Dibujo de la bobina vista de lado y de frente, con su longitud y su radio"));
@@ -149,11 +152,10 @@ void VentanaMirvesta::crear_resultado()
     txt_valorbobina->setAccessibleName(QStringLiteral("Inductancia de la bobina en microhenrios"));
 }
 
-void VentanaMirvesta::ordenar_tabulacion()
+QList<QWidget*> VentanaMirvesta::orden_de_tabulacion() const
 {
-    const QList<QWidget*> orden{txt_longitud, sld_longitud, txt_nespiras,    sld_nespiras, txt_radio,
-                                sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir()};
-    ventana::ordenar_tabulacion(orden);
+    return {txt_longitud, sld_longitud, txt_nespiras, sld_nespiras, txt_radio,
+            sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir()};
 }
 
 void VentanaMirvesta::sld_longitud_Change()

@@ -7,7 +7,7 @@ class QSlider;
 
 // frm_bobinas: the inductance of a single-layer air-core coil from three
 // sliders (radius, turns, length), recomputed on every movement.
-class VentanaMirvesta : public ventana::VentanaCalculadora {
+class VentanaMirvesta : public calculadora::VentanaCalculadora {
 public:
     VentanaMirvesta();
 
@@ -15,7 +15,7 @@ private:
     void crear_formula();
     void crear_columnas();
     void crear_resultado();
-    void ordenar_tabulacion();
+    [[nodiscard]] QList<QWidget*> orden_de_tabulacion() const;
 
     void sld_longitud_Change();
     void sld_nespiras_Change();

@@ -2,4 +2,4 @@
 
 #include "ventana/aplicacion.h"
 
-int main() { return ventana::ejecutar<VentanaVelorna>("velorna"); }
+int main() { return calculadora::ejecutar<VentanaVelorna>("velorna"); }

@@ -1,11 +1,11 @@
 #include "ventana_velorna.h"
 
+#include "accesibilidad/formula.h"
 #include "plataforma/manejadores.h"
 #include "plataforma/texto.h"
 #include "ventana/boton_con_imagen.h"
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
-#include "ventana/formula.h"
 #include "ventana/lista_de_unidades.h"
 #include "ventana/marco_de_opciones.h"
 #include "ventana/marco_de_resultado.h"
@@ -18,7 +18,7 @@
 #include <QSvgWidget>
 #include <QToolButton>
 
-using namespace ventana;
+using namespace calculadora;
 
 // The design tables below keep one row per control, as the design lists
 // them, outside the formatter.
@@ -116,7 +116,7 @@ VentanaVelorna::VentanaVelorna()
                                                 .unidad = {3120, 1080, 615, 375}});
     resultado->rotular(QString::fromUtf8(cantidad(parametro).nombre),
                        plataforma::a_qstring(cantidad(parametro).unidad_del_resultado));
-    ordenar_tabulacion();
+    ordenar_tabulacion(orden_de_tabulacion());
     filas[static_cast<std::size_t>(Parametro::capacitancia)].entrada->setFocus();
 
     Form_Load();
@@ -128,11 +128,11 @@ void VentanaVelorna::crear_formula()
     QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(120, 1800, 3975, 2055), fuente(12, true), colores::verde);
     // clang-format off
-    crear_etiquetas(marco, {
+    const QList<QLabel*> uno_entre = crear_etiquetas(marco, {
         {"Label2", "F =", 360, 840, 855, 495, 18, colores::rojo, negrita | con_fondo},
         {"Label3", "1", 2040, 600, 255, 495, 18, colores::rojo},
-        {"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo, negrita | con_fondo},
     });
+    QLabel* raiz = crear_etiqueta(marco, {"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo, negrita | con_fondo});
     // clang-format on
     // The fraction bar, then the radical sign over "CL" in three strokes.
     crear_linea(marco, QStringLiteral("Line4"), en_pixeles(1200, 1080), en_pixeles(3120, 1080), colores::negro, 1);
@@ -140,12 +140,12 @@ void VentanaVelorna::crear_formula()
     crear_linea(marco, QStringLiteral("Line2"), en_pixeles(2280, 1680), en_pixeles(2400, 1200), colores::negro, 3);
     crear_linea(marco, QStringLiteral("Line3"), en_pixeles(2400, 1200), en_pixeles(2880, 1200), colores::negro, 3);
     // "CL" stands centred under the radical's bar, as wide as it is.
-    auto* raiz = marco->findChild<QLabel*>(QStringLiteral("Label1"));
     const QString cl = QStringLiteral("CL");
     const qreal ancho = QFontMetricsF(raiz->font()).horizontalAdvance(cl);
     colocar_con_espacios(raiz, raiz->text().indexOf(cl), (px(2400) + px(2880) - ancho) / 2);
-    new Formula(marco, QStringLiteral("F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L"),
-                {"Label2", "Label3", "Label1"});
+    new accesibilidad::Formula(
+        marco, QStringLiteral("F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L"),
+        uno_entre + QList<QLabel*>{raiz});
 }
 
 void VentanaVelorna::crear_esquema()
@@ -177,7 +177,7 @@ void VentanaVelorna::crear_filas()
         fila.entrada->setMaxLength(maximo_de_caracteres);
         fila.entrada->setFont(fuente(9.75));
         fila.entrada->setGeometry(en_pixeles(1920, c.arriba, 1095, 375));
-        const QString nombre = fila.etiqueta->text().chopped(1); // without the colon
+        const QString nombre = sin_dos_puntos(fila.etiqueta->text());
         fila.entrada->setAccessibleName(nombre);
         fila.unidad = crear_lista_de_unidades(lienzo(), QString::fromLatin1(c.lista), c.unidades, c.factor_al_abrir,
                                               en_pixeles(3240, c.arriba, 855, 360), fuente(9.75),
@@ -188,14 +188,13 @@ void VentanaVelorna::crear_filas()
         control->hide();
 }
 
-void VentanaVelorna::ordenar_tabulacion()
+QList<QWidget*> VentanaVelorna::orden_de_tabulacion() const
 {
     QList<QWidget*> orden;
     for (const Fila& fila : filas)
         orden << fila.entrada << fila.unidad;
-    orden << opt_parametro->opcion(0) << opt_parametro->opcion(1) << opt_parametro->opcion(2) << btb_resulta
-          << btn_salir() << resultado->caja();
-    ventana::ordenar_tabulacion(orden);
+    return orden << opt_parametro->opcion(0) << opt_parametro->opcion(1) << opt_parametro->opcion(2) << btb_resulta
+                 << btn_salir() << resultado->caja();
 }
 
 ListaDeUnidades* VentanaVelorna::lista_de(Parametro cantidad) const
@@ -255,10 +254,11 @@ void VentanaVelorna::btb_resulta_Click()
     const auto texto = [this](Parametro p) {
         return filas[static_cast<std::size_t>(p)].entrada->text().toStdU16String();
     };
+    const std::u16string frec = texto(Parametro::frecuencia);
     const std::u16string capa = texto(Parametro::capacitancia);
     const std::u16string indu = texto(Parametro::inductancia);
-    const std::u16string frec = texto(Parametro::frecuencia);
-    const auto solucion = velorna::resolver(parametro, {capa, indu, frec}, {esc_capa, esc_indu, esc_frec},
+    const auto solucion = velorna::resolver(parametro, {.frec = frec, .capa = capa, .indu = indu},
+                                            {.frec = esc_frec, .capa = esc_capa, .indu = esc_indu},
                                             plataforma::separadores_del_sistema());
     if (const auto* rechazo = std::get_if<velorna::Rechazo>(&solucion)) {
         plataforma::avisar(this, *rechazo == velorna::Rechazo::valor_cero ? aviso_de_cero : aviso_de_numero_invalido);

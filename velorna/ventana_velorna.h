@@ -9,15 +9,15 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 
-namespace ventana {
+namespace calculadora {
 class ListaDeUnidades;
 class MarcoDeOpciones;
 class MarcoDeResultado;
-} // namespace ventana
+} // namespace calculadora
 
 // frm_c_tanque: the resonance of an LC tank, solved for the frequency, the
 // capacitance or the inductance from the other two.
-class VentanaVelorna : public ventana::VentanaCalculadora {
+class VentanaVelorna : public calculadora::VentanaCalculadora {
 public:
     VentanaVelorna();
 
@@ -26,15 +26,15 @@ private:
     struct Fila {
         QLabel* etiqueta;
         QLineEdit* entrada;
-        ventana::ListaDeUnidades* unidad;
+        calculadora::ListaDeUnidades* unidad;
     };
 
     void crear_formula();
     void crear_esquema();
     void crear_filas();
-    void ordenar_tabulacion();
+    [[nodiscard]] QList<QWidget*> orden_de_tabulacion() const;
     void conectar_manejadores();
-    [[nodiscard]] ventana::ListaDeUnidades* lista_de(velorna::Parametro cantidad) const;
+    [[nodiscard]] calculadora::ListaDeUnidades* lista_de(velorna::Parametro cantidad) const;
 
     void Form_Load();
     void opt_parametro_Click(int indice);
@@ -52,7 +52,7 @@ private:
 
     // By velorna::Parametro: frequency, capacitance, inductance.
     std::array<Fila, 3> filas{};
-    ventana::MarcoDeOpciones* opt_parametro = nullptr; // the options opt_parametro(0..2) in their frame
+    calculadora::MarcoDeOpciones* opt_parametro = nullptr; // the options opt_parametro(0..2) in their frame
     QToolButton* btb_resulta = nullptr;
-    ventana::MarcoDeResultado* resultado = nullptr;
+    calculadora::MarcoDeResultado* resultado = nullptr;
 };

@@ -6,10 +6,12 @@
 
 namespace numerico {
 
-// One unit text of a unit list and the factor it stands for.
+// One unit text of a unit list, the factor it stands for and its name as
+// spoken ("nanofaradios").
 struct Unidad {
     std::u16string_view texto;
     double factor;
+    std::u16string_view nombre;
 };
 
 // The factor of the first unit whose text equals the whole text exactly
@@ -22,12 +24,12 @@ constexpr double factor_de_unidad(std::u16string_view texto, std::span<const Uni
     return unidad == unidades.end() ? actual : unidad->factor;
 }
 
-// The text of the unit whose factor is in use; empty for a factor of none.
-constexpr std::u16string_view unidad_de_factor(double factor, std::span<const Unidad> unidades)
+// The unit whose factor is in use; null for a factor of none.
+constexpr const Unidad* unidad_de_factor(double factor, std::span<const Unidad> unidades)
 {
     const auto unidad =
         std::find_if(unidades.begin(), unidades.end(), [&](const Unidad& u) { return u.factor == factor; });
-    return unidad == unidades.end() ? std::u16string_view() : unidad->texto;
+    return unidad == unidades.end() ? nullptr : &*unidad;
 }
 
 } // namespace numerico

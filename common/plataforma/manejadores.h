@@ -21,7 +21,8 @@ inline const QString titulo_de_aviso = QStringLiteral("Atencion");
 // information icon. Returns when the user has closed it.
 void avisar(QWidget* ventana, const QString& texto, const QString& titulo = titulo_de_aviso);
 
-// Destroys the window; the program ends with its last window.
+// Closes the window (unloads it); the program ends when its last window
+// closes.
 void descargar(QWidget* ventana);
 
 // Tells the user why a handler stopped: the cause of a numeric failure in

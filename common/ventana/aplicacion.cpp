@@ -1,6 +1,6 @@
 #include "aplicacion.h"
 
-#include "accesibilidad.h"
+#include "accesibilidad/accesibilidad.h"
 #include "estilo_de_marcos.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace ventana {
+namespace calculadora {
 
 namespace {
 
@@ -78,10 +78,10 @@ void preparar_aplicacion(QApplication& aplicacion, const QString& programa)
     auto* traductor = new QTranslator(&aplicacion);
     if (traductor->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductor);
-    instalar_accesibilidad();
+    accesibilidad::instalar_accesibilidad();
     instalar_estilo_de_marcos();
     QApplication::setApplicationName(programa);
     QApplication::setDesktopFileName(QStringLiteral("org.calculadorasrf.") + programa);
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace ventana {
+namespace calculadora {
 
 // The application of one calculator program ("filtros", "velorna" or
 // "mirvesta"), readied before its window is built. The programs take no
@@ -33,4 +33,4 @@ int ejecutar(const char* programa)
     return QApplication::exec();
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -5,7 +5,7 @@
 
 #include <QKeyEvent>
 
-namespace ventana {
+namespace calculadora {
 
 BotonConImagen::BotonConImagen(QWidget* padre, const QString& nombre, const QString& texto, const QString& recurso,
                                QRect lugar)
@@ -29,4 +29,4 @@ void BotonConImagen::keyPressEvent(QKeyEvent* evento)
         QToolButton::keyPressEvent(evento);
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -2,7 +2,7 @@
 
 #include <QToolButton>
 
-namespace ventana {
+namespace calculadora {
 
 // A command button with its picture above its caption, 8.25 bold, in the
 // platform's colours; Space, Enter and Return press it like a click.
@@ -14,4 +14,4 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 };
 
-} // namespace ventana
+} // namespace calculadora

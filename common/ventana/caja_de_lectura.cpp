@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace ventana {
+namespace calculadora {
 namespace {
 
 // QLineEdit keeps this many pixels free on each side of its text.
@@ -65,4 +65,4 @@ void CajaDeLectura::ajustar_fuente()
         setFont(elegida);
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QLineEdit>
 
-namespace ventana {
+namespace calculadora {
 
 // A locked box that the program writes and the user can select and copy
 // from, never edit: a read-out or a result, in red bold on white. It always
@@ -28,4 +28,4 @@ private:
     QFont fuente_de_diseno_;
 };
 
-} // namespace ventana
+} // namespace calculadora

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QSvgWidget>
 
-namespace ventana {
+namespace calculadora {
 
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
                        const std::optional<QColor>& color)
@@ -33,6 +33,8 @@ QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& tex
     return etiqueta;
 }
 
+QString sin_dos_puntos(const QString& rotulo) { return rotulo.endsWith(u':') ? rotulo.chopped(1) : rotulo; }
+
 void colocar_con_espacios(QLabel* etiqueta, qsizetype indice, qreal x)
 {
     const QString antes = etiqueta->text().left(indice);
@@ -52,17 +54,24 @@ void colocar_con_espacios(QLabel* etiqueta, qsizetype indice, qreal x)
     etiqueta->setFont(f);
 }
 
-void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
+QLabel* crear_etiqueta(QWidget* padre, const Etiqueta& e)
 {
-    for (const Etiqueta& e : etiquetas) {
-        QLabel* etiqueta = crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                                          en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto),
-                                          fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
-        if (e.aspecto & con_fondo)
-            fondo_blanco(etiqueta);
-        if (e.aspecto & centrada)
-            etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    }
+    QLabel* etiqueta =
+        crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
+                       en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto), fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
+    if (e.aspecto & con_fondo)
+        fondo_blanco(etiqueta);
+    if (e.aspecto & centrada)
+        etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return etiqueta;
+}
+
+QList<QLabel*> crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas)
+{
+    QList<QLabel*> creadas;
+    for (const Etiqueta& e : etiquetas)
+        creadas.append(crear_etiqueta(padre, e));
+    return creadas;
 }
 
 ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
@@ -141,4 +150,4 @@ void ordenar_tabulacion(const QList<QWidget*>& orden)
         QWidget::setTabOrder(orden[i - 1], orden[i]);
 }
 
-} // namespace ventana
+} // namespace calculadora

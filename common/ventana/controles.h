@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -22,7 +23,7 @@ class QLabel;
 class QSvgWidget;
 class QWidget;
 
-namespace ventana {
+namespace calculadora {
 
 class Deslizador;
 class ListaDeUnidades;
@@ -33,6 +34,9 @@ class ListaDeUnidades;
 // one line grows to the font's height, so no text is cut off at the bottom.
 QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
                        const std::optional<QColor>& color = std::nullopt);
+
+// A caption as screen readers say it: without its trailing colon.
+QString sin_dos_puntos(const QString& rotulo);
 
 // Widens or narrows the blanks of a label (its font's word spacing) so that
 // the character at `indice` starts at `x` in the label's container: a
@@ -57,7 +61,9 @@ struct Etiqueta {
     unsigned aspecto = negrita;
 };
 
-void crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
+QLabel* crear_etiqueta(QWidget* padre, const Etiqueta& etiqueta);
+// The labels of a table, in its order.
+QList<QLabel*> crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
 
 // One picture of a window design table: its objectName, its file among the
 // compiled pictures and its place in twips.
@@ -101,4 +107,4 @@ QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& r
 // Gives the controls the tab order of the list, first to last.
 void ordenar_tabulacion(const QList<QWidget*>& orden);
 
-} // namespace ventana
+} // namespace calculadora

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace ventana {
+namespace calculadora {
 
 Decoracion::Decoracion(QWidget* padre, QRect caja, std::optional<QLine> trazo, const QColor& color, int grosor)
     : QWidget(padre)
@@ -48,4 +48,4 @@ void Decoracion::paintEvent(QPaintEvent* /*evento*/)
     pintor.drawLine(*trazo_);
 }
 
-} // namespace ventana
+} // namespace calculadora

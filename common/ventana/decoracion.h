@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace ventana {
+namespace calculadora {
 
 // A stroke of the window's drawing: a straight line of a formula (fraction
 // bar, radical) or the thin outline around a slider. It takes no input and
@@ -34,4 +34,4 @@ private:
     int grosor_;
 };
 
-} // namespace ventana
+} // namespace calculadora

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace ventana {
+namespace calculadora {
 
 Deslizador::Deslizador(QWidget* padre, double escala)
     : QSlider(Qt::Vertical, padre)
@@ -11,4 +11,4 @@ Deslizador::Deslizador(QWidget* padre, double escala)
 
 int Deslizador::posicion_de(double cantidad) const { return static_cast<int>(std::lround(cantidad * escala_)); }
 
-} // namespace ventana
+} // namespace calculadora

@@ -2,7 +2,7 @@
 
 #include <QSlider>
 
-namespace ventana {
+namespace calculadora {
 
 // A slider whose positions stand for a quantity in a unit: position divided
 // by its scale. Screen readers hear the quantity, as its read-out shows it,
@@ -20,4 +20,4 @@ private:
     double escala_;
 };
 
-} // namespace ventana
+} // namespace calculadora

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace ventana {
+namespace calculadora {
 
 namespace {
 
@@ -68,4 +68,4 @@ void fondo_blanco(QWidget* control)
     control->setAutoFillBackground(true);
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace ventana {
+namespace calculadora {
 
 namespace colores {
 inline const QColor blanco{255, 255, 255};
@@ -41,4 +41,4 @@ void colores_de_la_plataforma(QWidget* control);
 // A control drawn with a white background of its own.
 void fondo_blanco(QWidget* control);
 
-} // namespace ventana
+} // namespace calculadora

@@ -6,7 +6,7 @@
 #include <QRegion>
 #include <QStyleOption>
 
-namespace ventana {
+namespace calculadora {
 
 EstiloDeMarcos::EstiloDeMarcos(QStyle* base)
     : QProxyStyle(base) // none: the style the application would take
@@ -32,4 +32,4 @@ void EstiloDeMarcos::drawPrimitive(PrimitiveElement elemento, const QStyleOption
 void instalar_estilo_de_marcos() { QApplication::setStyle(new EstiloDeMarcos); }
 // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
-} // namespace ventana
+} // namespace calculadora

@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-namespace ventana {
+namespace calculadora {
 
 // The widget style of the calculators: the desktop's own (or the given
 // base style), except that a frame's border leaves the frame's inside to the
@@ -22,4 +22,4 @@ public:
 // Makes EstiloDeMarcos, over the style Qt chose, the application's style.
 void instalar_estilo_de_marcos();
 
-} // namespace ventana
+} // namespace calculadora

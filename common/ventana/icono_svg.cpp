@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace ventana {
+namespace calculadora {
 
 namespace {
 
@@ -29,7 +29,7 @@ public:
     // Qt asks for the size in device pixels, the screen's scale included.
     QPixmap pixmap(const QSize& tamano, QIcon::Mode modo, QIcon::State /*estado*/) override
     {
-        const QString clave = QStringLiteral("ventana::MotorSvg %1 %2x%3 %4")
+        const QString clave = QStringLiteral("calculadora::MotorSvg %1 %2x%3 %4")
                                   .arg(recurso_)
                                   .arg(tamano.width())
                                   .arg(tamano.height())
@@ -70,4 +70,4 @@ private:
 
 QIcon icono_svg(const QString& recurso) { return QIcon(new MotorSvg(recurso)); }
 
-} // namespace ventana
+} // namespace calculadora

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QString>
 
-namespace ventana {
+namespace calculadora {
 
 // An icon drawn from an SVG picture by the SVG library the programs link,
 // at whatever size, screen scale and state it is asked for (a disabled
@@ -11,4 +11,4 @@ namespace ventana {
 // plugin is needed to show it.
 QIcon icono_svg(const QString& recurso);
 
-} // namespace ventana
+} // namespace calculadora

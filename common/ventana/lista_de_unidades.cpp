@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-namespace ventana {
+namespace calculadora {
 
 ListaDeUnidades::ListaDeUnidades(QWidget* padre, std::span<const numerico::Unidad> unidades, double factor_al_abrir,
                                  QRect lugar, const QFont& fuente)
@@ -19,7 +19,8 @@ ListaDeUnidades::ListaDeUnidades(QWidget* padre, std::span<const numerico::Unida
         addItem(plataforma::a_qstring(unidad.texto));
     setFont(fuente);
     setGeometry(lugar); // before the unit is shown: its entry is fitted to both
-    setCurrentIndex(findText(plataforma::a_qstring(numerico::unidad_de_factor(factor_al_abrir, unidades))));
+    if (const numerico::Unidad* al_abrir = numerico::unidad_de_factor(factor_al_abrir, unidades))
+        setCurrentIndex(findText(plataforma::a_qstring(al_abrir->texto)));
     // The rule is applied before the window hears of the change.
     connect(this, &QComboBox::activated, this, [this] {
         aplicar_la_regla();
@@ -42,4 +43,4 @@ void ListaDeUnidades::aplicar_la_regla()
     factor_ = numerico::factor_de_unidad(currentText().toStdU16String(), unidades_, factor_);
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -6,7 +6,7 @@
 
 #include <span>
 
-namespace ventana {
+namespace calculadora {
 
 // An editable list of the units of a unit table, in the table's order,
 // at its place and in its font, showing at start the unit whose factor it is
@@ -41,4 +41,4 @@ private:
     double factor_;
 };
 
-} // namespace ventana
+} // namespace calculadora

@@ -6,7 +6,7 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
-namespace ventana {
+namespace calculadora {
 
 MarcoDeOpciones::MarcoDeOpciones(QWidget* padre, const Diseno& diseno)
     : QGroupBox(diseno.titulo, padre)
@@ -27,4 +27,4 @@ MarcoDeOpciones::MarcoDeOpciones(QWidget* padre, const Diseno& diseno)
     connect(grupo, &QButtonGroup::idClicked, this, &MarcoDeOpciones::elegida);
 }
 
-} // namespace ventana
+} // namespace calculadora

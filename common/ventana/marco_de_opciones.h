@@ -8,7 +8,7 @@
 
 class QRadioButton;
 
-namespace ventana {
+namespace calculadora {
 
 // The frame Frame2 of a window's option buttons, a control array: its
 // caption dark green, and the options, 9.75 bold in black on white, one
@@ -40,4 +40,4 @@ private:
     QList<QRadioButton*> botones_;
 };
 
-} // namespace ventana
+} // namespace calculadora

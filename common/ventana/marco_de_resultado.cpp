@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-namespace ventana {
+namespace calculadora {
 
 MarcoDeResultado::MarcoDeResultado(QWidget* padre, const Diseno& diseno)
     : QGroupBox(QStringLiteral("Resultado"), padre)
@@ -43,14 +43,7 @@ QString MarcoDeResultado::valor_con_unidad() const
 
 QString MarcoDeResultado::frase() const { return nombre() + u' ' + valor_con_unidad(); }
 
-// The result's caption without its colon.
-QString MarcoDeResultado::nombre() const
-{
-    QString nombre = lbl_result_->text();
-    if (nombre.endsWith(u':'))
-        nombre.chop(1);
-    return nombre;
-}
+QString MarcoDeResultado::nombre() const { return sin_dos_puntos(lbl_result_->text()); }
 
 void MarcoDeResultado::poner_unidad(const QString& unidad)
 {
@@ -58,4 +51,4 @@ void MarcoDeResultado::poner_unidad(const QString& unidad)
     txt_result_->setAccessibleName(nombre() + QStringLiteral(" en ") + unidad);
 }
 
-} // namespace ventana
+} // namespace calculadora

@@ -7,7 +7,7 @@
 
 class QLabel;
 
-namespace ventana {
+namespace calculadora {
 
 // The result frame "Resultado": the name of the result (lbl_result), its
 // value in a locked box (txt_result) and its unit (lbl_escalaresul). The box
@@ -45,4 +45,4 @@ private:
     QLabel* lbl_escalaresul_;
 };
 
-} // namespace ventana
+} // namespace calculadora

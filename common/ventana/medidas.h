@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QRect>
 
-namespace ventana {
+namespace calculadora {
 
 constexpr int px(int twips) { return (twips + 7) / 15; }
 
@@ -24,4 +24,4 @@ struct Lugar {
 
 constexpr QRect en_pixeles(Lugar lugar) { return en_pixeles(lugar.izquierda, lugar.arriba, lugar.ancho, lugar.alto); }
 
-} // namespace ventana
+} // namespace calculadora

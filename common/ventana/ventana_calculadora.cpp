@@ -1,6 +1,6 @@
 #include "ventana_calculadora.h"
 
-#include "anunciador.h"
+#include "accesibilidad/anunciador.h"
 #include "boton_con_imagen.h"
 #include "controles.h"
 #include "estilo.h"
@@ -18,11 +18,11 @@
 #include <QSvgWidget>
 #include <QWindow>
 
-namespace ventana {
+namespace calculadora {
 
 VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
     : lienzo_(new QWidget(this))
-    , anunciador_(new Anunciador(this))
+    , anunciador_(new accesibilidad::Anunciador(this))
 {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromUtf8(diseno.titulo));
@@ -176,4 +176,4 @@ bool VentanaCalculadora::ajustar_al_area()
     return true;
 }
 
-} // namespace ventana
+} // namespace calculadora

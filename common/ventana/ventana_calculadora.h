@@ -8,9 +8,11 @@
 class QScrollArea;
 class QToolButton;
 
-namespace ventana {
-
+namespace accesibilidad {
 class Anunciador;
+}
+
+namespace calculadora {
 
 // What a calculator window's design gives the shell: the window's name and
 // caption, its client area, and where the maker's logo, the banner and
@@ -69,10 +71,10 @@ private:
     void btn_salir_Click();
 
     QWidget* lienzo_;
-    Anunciador* anunciador_;
+    accesibilidad::Anunciador* anunciador_;
     QToolButton* btn_salir_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
     QMargins marco_usado_; // the frame the last placement counted with
 };
 
-} // namespace ventana
+} // namespace calculadora

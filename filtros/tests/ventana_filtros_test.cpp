@@ -32,7 +32,7 @@ TEST_F(VentanaFiltrosTest, DisenoCompleto)
     EXPECT_EQ(resultado(), en_locale("15.915 KHz"));
     prueba::comprobar_diseno_completo(ventana);
     const auto* formula = control<QLabel>("Label6");
-    const QLine barra = *control<ventana::Decoracion>("Line1")->linea_en_el_contenedor();
+    const QLine barra = *control<calculadora::Decoracion>("Line1")->linea_en_el_contenedor();
     EXPECT_LE(prueba::extension_del_texto(formula, QStringLiteral("1+")).second, barra.x1());
     EXPECT_GE(prueba::extension_del_texto(formula, QStringLiteral(")")).first, barra.x2());
 }

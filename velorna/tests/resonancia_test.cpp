@@ -14,8 +14,9 @@ Factores en(std::u16string_view capa = u"\u00b5F", std::u16string_view indu = u"
             std::u16string_view frec = u"MHz")
 {
     using numerico::factor_de_unidad;
-    return {factor_de_unidad(capa, unidades_de_capacidad, 0), factor_de_unidad(indu, unidades_de_inductancia, 0),
-            factor_de_unidad(frec, unidades_de_frecuencia, 0)};
+    return {.frec = factor_de_unidad(frec, unidades_de_frecuencia, 0),
+            .capa = factor_de_unidad(capa, unidades_de_capacidad, 0),
+            .indu = factor_de_unidad(indu, unidades_de_inductancia, 0)};
 }
 
 // What a click on "Calcular" gives: "unit|value" for a result, with the unit
@@ -100,7 +101,7 @@ TEST(Resolver, ResultadoORechazo)
     };
     for (const Separadores sep : {numerico::separadores_punto, numerico::separadores_coma})
         for (const Caso& c : casos)
-            EXPECT_EQ(resolver_como_texto(c.parametro, {c.capa, c.indu, c.frec}, c.factores, sep),
+            EXPECT_EQ(resolver_como_texto(c.parametro, {.frec = c.frec, .capa = c.capa, .indu = c.indu}, c.factores, sep),
                       prueba::en_locale(c.esperado, sep))
                 << c.nombre;
 }

@@ -33,7 +33,7 @@ protected:
 TEST_F(VentanaVelornaTest, DisenoCompleto)
 {
     prueba::comprobar_diseno_completo(ventana);
-    const QLine barra = *control<ventana::Decoracion>("Line3")->linea_en_el_contenedor();
+    const QLine barra = *control<calculadora::Decoracion>("Line3")->linea_en_el_contenedor();
     const auto [izquierda, derecha] = prueba::extension_del_texto(control<QLabel>("Label1"), QStringLiteral("CL"));
     EXPECT_GE(izquierda, barra.x1() - 0.1);
     EXPECT_LE(derecha, barra.x2() + 0.1);

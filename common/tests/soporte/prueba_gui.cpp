@@ -194,10 +194,10 @@ void comprobar_marcos_blancos_en_cada_estilo(const std::function<std::unique_ptr
     // The desktop's style by its name; qt6ct's has none, and then no name
     // stands for the desktop's style.
     for (const QString& estilo : {QStringLiteral("fusion"), QStringLiteral("windows"), QApplication::style()->name()}) {
-        QApplication::setStyle(new ventana::EstiloDeMarcos(QStyleFactory::create(estilo)));
+        QApplication::setStyle(new calculadora::EstiloDeMarcos(QStyleFactory::create(estilo)));
         comprobar_marcos_blancos(*crear(), estilo.isEmpty() ? QStringLiteral("the desktop's style") : estilo);
     }
-    QApplication::setStyle(new ventana::EstiloDeMarcos);
+    QApplication::setStyle(new calculadora::EstiloDeMarcos);
 }
 
 QString en_locale(const char* texto)
@@ -219,7 +219,7 @@ int main(int argc, char* argv[])
     if (GTEST_FLAG_GET(list_tests)) // ctest asks for the names: no application needed
         return RUN_ALL_TESTS();
     QApplication aplicacion(argc, argv);
-    ventana::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
+    calculadora::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
     QApplication::setQuitOnLastWindowClosed(false);                      // each test opens and closes its own window
     QTimer vigilante;
     QObject::connect(&vigilante, &QTimer::timeout, &aplicacion, prueba::cerrar_avisos_abiertos);

@@ -1,4 +1,4 @@
-#include "ventana/anunciador.h"
+#include "accesibilidad/anunciador.h"
 
 #include "soporte/prueba_gui.h"
 
@@ -13,9 +13,9 @@ namespace {
 TEST(Anunciador, ElUltimoResultadoAlSoltarLaTecla)
 {
     QWidget ventana;
-    auto* anunciador = new ventana::Anunciador(&ventana);
+    auto* anunciador = new accesibilidad::Anunciador(&ventana);
     QStringList oido;
-    QObject::connect(anunciador, &ventana::Anunciador::dicho, anunciador,
+    QObject::connect(anunciador, &accesibilidad::Anunciador::dicho, anunciador,
                      [&oido](const QString& texto) { oido << texto; });
     const auto tecla = [&ventana](QEvent::Type tipo, bool repetida) {
         QKeyEvent evento(tipo, Qt::Key_Up, Qt::NoModifier, {}, repetida);

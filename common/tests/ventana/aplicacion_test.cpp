@@ -20,7 +20,7 @@ TEST(Aplicacion, TextosDeQtEnEspanolYEntradaDeMenu)
         acciones << accion->text().remove(u'&').section(u'\t', 0, 0);
     for (const char* texto : {"Copiar", "Pegar", "Seleccionar todo"})
         EXPECT_TRUE(acciones.contains(QString::fromLatin1(texto))) << texto;
-    ventana::preparar_aplicacion(*qApp, QStringLiteral("velorna"));
+    calculadora::preparar_aplicacion(*qApp, QStringLiteral("velorna"));
     EXPECT_TRUE(QFile::exists(QStringLiteral(CARPETA_DE_DISTRIBUCION "/") + QGuiApplication::desktopFileName() +
                               QStringLiteral(".desktop")));
 }

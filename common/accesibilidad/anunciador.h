@@ -1,20 +1,13 @@
 #pragma once
 
+#include "segun_qt.h"
+
 #include <QObject>
 #include <QString>
-#include <QWidget>
 
-namespace ventana {
+class QWidget;
 
-// An invisible notification without a size that screen readers without
-// announcement events read out each time it shows: a window's results go
-// through it on Qt before 6.8.
-class Aviso : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit Aviso(QWidget* ventana);
-};
+namespace accesibilidad {
 
 // Tells a screen reader a new result without moving the focus: the user at
 // the slider or at "Calcular" hears it where they are. A result that comes
@@ -39,10 +32,9 @@ protected:
 private:
     void decir(const QString& texto);
 
-    // The window the announcement comes from, or the Aviso that tells it.
-    QWidget* destino_;
+    Voz voz_;
     QString pendiente_;
     bool tecla_abajo_ = false;
 };
 
-} // namespace ventana
+} // namespace accesibilidad

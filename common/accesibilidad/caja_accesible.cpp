@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 
-namespace ventana {
+namespace accesibilidad {
 
 CajaAccesible::CajaAccesible(QWidget* caja)
     : QAccessibleWidget(caja, QAccessible::EditableText)
@@ -95,4 +95,4 @@ QString CajaAccesible::attributes(int /*posicion*/, int* inicio, int* fin) const
     return {};
 }
 
-} // namespace ventana
+} // namespace accesibilidad

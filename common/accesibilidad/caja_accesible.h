@@ -4,7 +4,7 @@
 
 class QLineEdit;
 
-namespace ventana {
+namespace accesibilidad {
 
 // A CajaDeLectura as screen readers meet it: read-only text of one line, its
 // selection and cursor, which Qt's own line-edit interface also gives. What
@@ -37,4 +37,4 @@ private:
     [[nodiscard]] QLineEdit* caja() const;
 };
 
-} // namespace ventana
+} // namespace accesibilidad

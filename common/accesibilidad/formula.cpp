@@ -5,18 +5,16 @@
 
 #include <algorithm>
 
-namespace ventana {
+namespace accesibilidad {
 
-Formula::Formula(QWidget* marco, const QString& frase, std::initializer_list<const char*> piezas)
+Formula::Formula(QWidget* marco, const QString& frase, const QList<QLabel*>& piezas)
     : QWidget(marco)
 {
     setObjectName(QStringLiteral("formula"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(frase);
     QRect zona;
-    for (const char* nombre : piezas) {
-        auto* pieza = marco->findChild<QLabel*>(QString::fromLatin1(nombre), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(pieza);
+    for (QLabel* pieza : piezas) {
         piezas_.append(pieza);
         zona |= pieza->geometry();
         // Whatever a screen reader was told of the label before is forgotten:
@@ -36,4 +34,4 @@ bool Formula::es_pieza(const QObject* etiqueta)
                        [etiqueta](const Formula* f) { return f->piezas_.contains(etiqueta); });
 }
 
-} // namespace ventana
+} // namespace accesibilidad

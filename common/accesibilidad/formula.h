@@ -3,11 +3,9 @@
 #include <QList>
 #include <QWidget>
 
-#include <initializer_list>
-
 class QLabel;
 
-namespace ventana {
+namespace accesibilidad {
 
 // A formula drawn in pieces (a numerator, a bar, a denominator, an exponent)
 // that screen readers read as one spoken phrase: this transparent widget lies
@@ -17,8 +15,8 @@ class Formula : public QWidget {
     Q_OBJECT
 
 public:
-    // The pieces are the frame's labels of those objectNames.
-    Formula(QWidget* marco, const QString& frase, std::initializer_list<const char*> piezas);
+    // The pieces are labels of the frame.
+    Formula(QWidget* marco, const QString& frase, const QList<QLabel*>& piezas);
 
     // Whether the label is one of a formula's pieces.
     [[nodiscard]] static bool es_pieza(const QObject* etiqueta);
@@ -27,4 +25,4 @@ private:
     QList<const QLabel*> piezas_;
 };
 
-} // namespace ventana
+} // namespace accesibilidad

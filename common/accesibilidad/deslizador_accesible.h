@@ -1,0 +1,36 @@
+#pragma once
+
+#include "segun_qt.h"
+
+#include <QAccessibleWidget>
+
+namespace calculadora {
+class Deslizador;
+}
+
+namespace accesibilidad {
+
+// A Deslizador heard as the quantity it stands for, in the unit its name
+// gives: 1.1 for 1.1 kΩ, 0.02 for 0.02 uF, with the read-out's step, never
+// the raw position. Where Qt carries a value's text, screen readers hear the
+// number as the read-out writes it; the others write it themselves.
+class DeslizadorAccesible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit DeslizadorAccesible(QWidget* deslizador);
+
+    void* interface_cast(QAccessible::InterfaceType tipo) override;
+    [[nodiscard]] QString text(QAccessible::Text texto) const override;
+
+    [[nodiscard]] QVariant currentValue() const override;
+    void setCurrentValue(const QVariant& valor) override;
+    [[nodiscard]] QVariant maximumValue() const override;
+    [[nodiscard]] QVariant minimumValue() const override;
+    [[nodiscard]] QVariant minimumStepSize() const override;
+
+private:
+    [[nodiscard]] calculadora::Deslizador* deslizador() const;
+
+    TextoDelValor texto_del_valor_;
+};
+
+} // namespace accesibilidad

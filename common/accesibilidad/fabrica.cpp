@@ -1,0 +1,91 @@
+#include "accesibilidad.h"
+
+#include "caja_accesible.h"
+#include "deslizador_accesible.h"
+#include "formula.h"
+#include "lista_accesible.h"
+#include "notificacion.h"
+
+#include "ventana/caja_de_lectura.h"
+#include "ventana/decoracion.h"
+#include "ventana/deslizador.h"
+#include "ventana/lista_de_unidades.h"
+#include "ventana/ventana_calculadora.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QSvgWidget>
+
+namespace accesibilidad {
+namespace {
+
+// A drawn stroke: no name (a stroke inside a frame would otherwise take the
+// frame's caption) and the role of blank space, which screen readers skip.
+class TrazoAccesible : public QAccessibleWidget {
+public:
+    explicit TrazoAccesible(QWidget* trazo)
+        : QAccessibleWidget(trazo, QAccessible::Whitespace)
+    {}
+
+    [[nodiscard]] QString text(QAccessible::Text /*texto*/) const override { return {}; }
+};
+
+// A piece of a formula: the Formula over it is read instead.
+class PiezaAccesible : public QAccessibleWidget {
+public:
+    explicit PiezaAccesible(QWidget* etiqueta)
+        : QAccessibleWidget(etiqueta, QAccessible::StaticText)
+    {}
+
+    [[nodiscard]] QString text(QAccessible::Text texto) const override
+    {
+        if (texto == QAccessible::Name)
+            return qobject_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(texto);
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State estado = QAccessibleWidget::state();
+        estado.invisible = true;
+        return estado;
+    }
+};
+
+template <typename Clase>
+bool es(const QString& clase)
+{
+    return clase == QLatin1String(Clase::staticMetaObject.className());
+}
+
+QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
+{
+    auto* control = qobject_cast<QWidget*>(objeto);
+    if (!control)
+        return nullptr;
+    if (es<calculadora::VentanaCalculadora>(clase))
+        return new QAccessibleWidget(control, QAccessible::Window); // named by its title
+    if (es<QSvgWidget>(clase))
+        return new QAccessibleWidget(control, QAccessible::Graphic);
+    if (es<calculadora::Decoracion>(clase))
+        return new TrazoAccesible(control);
+    if (es<calculadora::ListaDeUnidades>(clase))
+        return new ListaAccesible(control);
+    if (es<calculadora::CajaDeLectura>(clase))
+        return new CajaAccesible(control);
+    if (es<calculadora::Deslizador>(clase))
+        return new DeslizadorAccesible(control);
+    if (es<Notificacion>(clase))
+        return new QAccessibleWidget(control, QAccessible::Notification); // read out as it shows
+    if (es<Formula>(clase))
+        return new QAccessibleWidget(control, QAccessible::StaticText); // named by its phrase
+    if (es<QLabel>(clase) && Formula::es_pieza(control))
+        return new PiezaAccesible(control);
+    return nullptr;
+}
+
+} // namespace
+
+void instalar_accesibilidad() { QAccessible::installFactory(fabrica); }
+
+} // namespace accesibilidad

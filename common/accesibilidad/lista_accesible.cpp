@@ -1,0 +1,70 @@
+#include "lista_accesible.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace accesibilidad {
+
+ListaAccesible::ListaAccesible(QWidget* lista)
+    : QAccessibleWidget(lista, QAccessible::ComboBox)
+{}
+
+QComboBox* ListaAccesible::lista() const { return qobject_cast<QComboBox*>(widget()); }
+
+QString ListaAccesible::text(QAccessible::Text texto) const
+{
+    if (texto == QAccessible::Value)
+        return lista()->currentText();
+    return QAccessibleWidget::text(texto);
+}
+
+QAccessible::State ListaAccesible::state() const
+{
+    QAccessible::State estado = QAccessibleWidget::state();
+    estado.editable = true;
+    estado.expandable = true;
+    estado.expanded = lista()->view()->isVisible();
+    return estado;
+}
+
+int ListaAccesible::childCount() const { return 2; }
+
+QAccessibleInterface* ListaAccesible::child(int indice) const
+{
+    if (indice == 0)
+        return QAccessible::queryAccessibleInterface(lista()->view());
+    if (indice == 1)
+        return QAccessible::queryAccessibleInterface(lista()->lineEdit());
+    return nullptr;
+}
+
+int ListaAccesible::indexOfChild(const QAccessibleInterface* hijo) const
+{
+    if (hijo->object() == lista()->view())
+        return 0;
+    if (hijo->object() == lista()->lineEdit())
+        return 1;
+    return -1;
+}
+
+QAccessibleInterface* ListaAccesible::childAt(int x, int y) const
+{
+    const QLineEdit* entrada = lista()->lineEdit();
+    return QRect(entrada->mapToGlobal(QPoint()), entrada->size()).contains(x, y) ? child(1) : nullptr;
+}
+
+QStringList ListaAccesible::actionNames() const
+{
+    return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+}
+
+void ListaAccesible::doAction(const QString& accion)
+{
+    if (accion == showMenuAction())
+        lista()->showPopup();
+    else
+        QAccessibleWidget::doAction(accion);
+}
+
+} // namespace accesibilidad

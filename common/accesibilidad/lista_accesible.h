@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QComboBox;
+
+namespace accesibilidad {
+
+// An editable unit list as Qt presents any combo box (its popup list and its
+// text entry as children, the entry's text as its value), but named by its
+// accessible name: on Linux Qt names a combo box by the text it shows.
+class ListaAccesible : public QAccessibleWidget {
+public:
+    explicit ListaAccesible(QWidget* lista);
+
+    [[nodiscard]] QString text(QAccessible::Text texto) const override;
+    [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] int childCount() const override;
+    [[nodiscard]] QAccessibleInterface* child(int indice) const override;
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* hijo) const override;
+    [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
+    [[nodiscard]] QStringList actionNames() const override;
+    void doAction(const QString& accion) override;
+
+private:
+    [[nodiscard]] QComboBox* lista() const;
+};
+
+} // namespace accesibilidad

@@ -1,0 +1,97 @@
+#include "segun_qt.h"
+
+#include "notificacion.h"
+
+#include <QWidget>
+
+namespace accesibilidad {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+const bool con_anuncios = true;
+const bool con_texto_de_valor = true;
+
+Voz::Voz(QWidget* ventana)
+    : destino_(ventana)
+{}
+
+void Voz::decir(const QString& texto)
+{
+    QAccessibleAnnouncementEvent anuncio(destino_, texto);
+    QAccessible::updateAccessibility(&anuncio);
+}
+
+class TextoDelValor::Atributos : public QAccessibleAttributesInterface {
+public:
+    explicit Atributos(std::function<QString()> texto)
+        : texto_(std::move(texto))
+    {}
+
+    [[nodiscard]] QList<QAccessible::Attribute> attributeKeys() const override
+    {
+        return {QAccessible::Attribute::Custom};
+    }
+
+    [[nodiscard]] QVariant attributeValue(QAccessible::Attribute clave) const override
+    {
+        if (clave != QAccessible::Attribute::Custom)
+            return {};
+        return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("valuetext"), texto_()}});
+    }
+
+private:
+    std::function<QString()> texto_;
+};
+
+TextoDelValor::TextoDelValor(std::function<QString()> texto)
+    : atributos_(std::make_unique<Atributos>(std::move(texto)))
+{}
+
+void* TextoDelValor::interfaz(QAccessible::InterfaceType tipo)
+{
+    return tipo == QAccessible::AttributesInterface ? static_cast<QAccessibleAttributesInterface*>(atributos_.get())
+                                                    : nullptr;
+}
+
+QString texto_del_valor_de(QAccessibleInterface* interfaz)
+{
+    auto* atributos = static_cast<QAccessibleAttributesInterface*>(interfaz->interface_cast(QAccessible::AttributesInterface));
+    if (!atributos)
+        return {};
+    const auto propios = atributos->attributeValue(QAccessible::Attribute::Custom).value<QHash<QString, QString>>();
+    return propios.value(QStringLiteral("valuetext"));
+}
+
+#else
+
+const bool con_anuncios = false;
+const bool con_texto_de_valor = false;
+
+Voz::Voz(QWidget* ventana)
+    : destino_(new Notificacion(ventana))
+{}
+
+// A notification that shows is read out by screen readers that know no
+// announcements; hidden and shown again, the same text is read again. It
+// stays shown until the next: a screen reader drops a show that a hide
+// follows before it gets to it.
+void Voz::decir(const QString& texto)
+{
+    destino_->hide();
+    destino_->setAccessibleName(texto);
+    destino_->show();
+}
+
+class TextoDelValor::Atributos {};
+
+TextoDelValor::TextoDelValor(std::function<QString()> /*texto*/) {}
+
+void* TextoDelValor::interfaz(QAccessible::InterfaceType /*tipo*/) { return nullptr; }
+
+QString texto_del_valor_de(QAccessibleInterface* /*interfaz*/) { return {}; }
+
+#endif
+
+TextoDelValor::~TextoDelValor() = default;
+
+} // namespace accesibilidad
