@@ -1,3 +1,4 @@
+#include "soporte/lector_de_pantalla.h"
 #include "soporte/prueba_gui.h"
 #include "ventana_filtros.h"
 
@@ -87,6 +88,39 @@ TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
                            {"Sld_r", Qt::Key_unknown, 1000, "txt_r", en_locale("100"), "0.016 Hz"},
                            {"Sld_c", Qt::Key_unknown, 100, "txt_c", en_locale("1"), "1.592 Hz"}},
                           [this] { return resultado(); });
+}
+
+// What a screen reader is told of each control: at start, after a step of
+// R and after a new unit of C.
+TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
+{
+    using enum QAccessible::Role;
+    const auto c_en = [](const char* unidad) { return QString::fromUtf8("Capacidad C en ") + unidad; };
+    prueba::comprobar_lo_que_oye_un_lector(ventana, {
+        {"frm_filtros", {"Filtros Activos", Window, "", "", false, false}},
+        {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1", en_locale("1"), false, true}},
+        {"Sld_c", {c_en("microfaradios"), Slider, "0.01", en_locale("0.01"), false, true}},
+        {"txt_r", {"Valor de R en kiloohmios", EditableText, en_locale("1"), "", true, true}},
+        {"txt_c", {"Valor de C en la unidad elegida", EditableText, en_locale("0.01"), "", true, true}},
+        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "uF", "", false, true}},
+        {"opt_filtros(0)", {"Filtro Pasa Bajos", RadioButton, "", "", false, true}},
+        {"txt_result", {"Frecuencia de corte en KHz", EditableText, en_locale("15.915"), "", true, true}},
+        {"btn_salir", {"Salir", Button, "", "", false, true}},
+        {"Image8", {"Logotipo de Calculadoras RF", Graphic, "", "", false, false}},
+        {"bajo", {"Esquema del filtro pasa bajos", Graphic, "", "", false, false}},
+        {"Line4", {"", Whitespace, "", "", false, false}},
+    });
+    prueba::comprobar_formulas(ventana, {"Fc igual a uno entre dos pi R C",
+                                         "Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
+                                         "Fci igual a uno entre R1 C1", "Fcs igual a uno entre R2 C2"});
+    QTest::keyClick(control("Sld_r"), Qt::Key_Up);
+    escribir("cmb_esc_c", "nF");
+    prueba::comprobar_lo_que_oye_un_lector(ventana, {
+        {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1.1", en_locale("1.1"), false, true}},
+        {"Sld_c", {c_en("nanofaradios"), Slider, "0.01", en_locale("0.01"), false, true}},
+        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "nF", "", false, true}},
+        {"txt_result", {"Frecuencia de corte en MHz", EditableText, en_locale("14.469"), "", true, true}},
+    });
 }
 
 // Under qt6ct's dark scheme: every text readable, every white frame white.

@@ -1,3 +1,4 @@
+#include "soporte/lector_de_pantalla.h"
 #include "soporte/prueba_gui.h"
 #include "ventana_mirvesta.h"
 
@@ -35,6 +36,37 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
                            {"sld_longitud", Qt::Key_Up, 1, "txt_longitud", en_locale("0.1"), "3.1304"},
                            {"sld_radio", Qt::Key_unknown, 4, "txt_radio_cm", QStringLiteral(" 0.62 cm"), "0.4737"}},
                           [this] { return texto("txt_valorbobina"); });
+}
+
+// What a screen reader is told of each control: at start and after a step
+// of the length.
+TEST_F(VentanaMirvestaTest, LoQueOyeUnLectorDePantalla)
+{
+    using enum QAccessible::Role;
+    const QString longitud = QStringLiteral("Longitud de la bobina en centímetros");
+    const QString espiras = QStringLiteral("Número de espiras");
+    const QString radio = QStringLiteral("Radio de una espira en dieciseisavos de pulgada");
+    const QString inductancia = QStringLiteral("Inductancia de la bobina en microhenrios");
+    prueba::comprobar_lo_que_oye_un_lector(ventana, {
+        {"frm_bobinas", {"Cálculo de Inductancias Bajas", Window, "", "", false, false}},
+        {"sld_longitud", {longitud, Slider, "0", "0", false, true}},
+        {"txt_longitud", {longitud, EditableText, "0", "", true, true}},
+        {"sld_nespiras", {espiras, Slider, "1", "1", false, true}},
+        {"txt_nespiras", {espiras, EditableText, "1", "", true, true}},
+        {"sld_radio", {radio, Slider, "1", "1", false, true}},
+        {"txt_radio", {radio, EditableText, "1 / 16\"", "", true, true}},
+        {"txt_radio_cm", {"Radio de una espira en centímetros", EditableText, "0,16 cm", "", true, true}},
+        {"txt_valorbobina", {inductancia, EditableText, "0.0069", "", true, true}},
+        {"Image1", {"Dibujo de la bobina vista de lado y de frente, con su longitud y su radio", Graphic, "", "", false, false}},
+        {"Shape1", {"", Whitespace, "", "", false, false}},
+    });
+    prueba::comprobar_formulas(
+        ventana, {"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l"});
+    QTest::keyClick(control("sld_longitud"), Qt::Key_Up);
+    prueba::comprobar_lo_que_oye_un_lector(ventana, {
+        {"sld_longitud", {longitud, Slider, "0.1", en_locale("0.1"), false, true}},
+        {"txt_valorbobina", {inductancia, EditableText, en_locale("0.0013"), "", true, true}},
+    });
 }
 
 // Under qt6ct's dark scheme: every text readable, every white frame white.

@@ -1,3 +1,4 @@
+#include "soporte/lector_de_pantalla.h"
 #include "soporte/prueba_gui.h"
 #include "ventana_velorna.h"
 
@@ -123,6 +124,37 @@ TEST_F(VentanaVelornaTest, ResultadoLargoSeVeEntero)
     escribir("txt_frec", "1000");
     calcular();
     EXPECT_EQ(caja->font().pointSizeF(), puntos_de_diseno);
+}
+
+// What a screen reader is told of each control: at start, and after the
+// capacitance is chosen, a unit typed and "Calcular".
+TEST_F(VentanaVelornaTest, LoQueOyeUnLectorDePantalla)
+{
+    using enum QAccessible::Role;
+    prueba::comprobar_lo_que_oye_un_lector(ventana, {
+        {"frm_c_tanque", {"Velorna, generador de Onda Portadora", Window, "", "", false, false}},
+        {"txt_capa", {"Capacitancia", EditableText, "", "", false, true}},
+        {"cmb_capa", {"Unidad de la capacitancia", ComboBox, "µF", "", false, true}},
+        {"txt_indu", {"Inductancia", EditableText, "", "", false, true}},
+        {"cmb_indu", {"Unidad de la inductancia", ComboBox, "µH", "", false, true}},
+        {"opt_parametro(1)", {"Capacitancia", RadioButton, "", "", false, true}},
+        {"btb_resulta", {"Calcular", Button, "", "", false, true}},
+        {"txt_result", {"Frecuencia en Hz", EditableText, "", "", true, true}},
+        {"Image1", {"Esquema de un oscilador de onda portadora con circuito tanque LC", Graphic, "", "", false, false}},
+        {"Line1", {"", Whitespace, "", "", false, false}},
+    });
+    prueba::comprobar_formulas(ventana, {"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L"});
+    elegir_parametro(1);
+    escribir("txt_frec", "1");
+    escribir("txt_indu", "1");
+    escribir("cmb_indu", "mH");
+    EXPECT_TRUE(calcular().empty());
+    prueba::comprobar_lo_que_oye_un_lector(ventana, {
+        {"txt_frec", {"Frecuencia", EditableText, "1", "", false, true}},
+        {"cmb_frec", {"Unidad de la frecuencia", ComboBox, "MHz", "", false, true}},
+        {"cmb_indu", {"Unidad de la inductancia", ComboBox, "mH", "", false, true}},
+        {"txt_result", {"Capacitancia en µF", EditableText, en_locale("2.5330296E-05"), "", true, true}},
+    });
 }
 
 // Under qt6ct's dark scheme: every text readable, every white frame white.

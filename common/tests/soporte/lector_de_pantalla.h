@@ -1,0 +1,51 @@
+#pragma once
+
+// What screen readers are told of a window's controls, read through the
+// calls Qt's AT-SPI bridge makes: the accessible interface of each control,
+// its role, name, value and states.
+
+#include <QAccessible>
+#include <QString>
+
+#include <initializer_list>
+#include <ostream>
+
+class QWidget;
+
+namespace prueba {
+
+struct Oido {
+    QString nombre;
+    QAccessible::Role papel = QAccessible::NoRole;
+    // A slider's number through the value interface; for the others, the
+    // value text.
+    QString valor;
+    // A slider's value as its read-out writes it, where Qt carries the text
+    // (empty where it cannot).
+    QString texto_del_valor;
+    bool solo_lectura = false;
+    bool enfocable = false;
+
+    friend bool operator==(const Oido&, const Oido&) = default;
+};
+
+void PrintTo(const Oido& oido, std::ostream* os);
+
+Oido lo_que_oye_un_lector(QWidget* control);
+
+// One row of a contract: the control's objectName and what a screen reader
+// must be told of it. A value text given here is expected only where Qt
+// carries one.
+struct Contrato {
+    const char* control;
+    Oido oido;
+};
+
+// Fails for every control of the window whose interface tells other than its row.
+void comprobar_lo_que_oye_un_lector(const QWidget& ventana, std::initializer_list<Contrato> contrato);
+
+// Fails unless the window has a formula read as each phrase, read as static
+// text, that takes no focus and whose labels screen readers skip.
+void comprobar_formulas(const QWidget& ventana, std::initializer_list<const char*> frases);
+
+} // namespace prueba
