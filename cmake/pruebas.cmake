@@ -3,6 +3,13 @@ set(TEMA_OSCURO ${CMAKE_BINARY_DIR}/tema_oscuro)
 file(WRITE ${TEMA_OSCURO}/qt6ct/qt6ct.conf
     "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n")
 
+# Every test carries one label, so that a part of the suite runs alone:
+#   rapidas     the pure computations and the windows offscreen (seconds)
+#   escritorio  the real programs on virtual X desktops, and without one
+#   orca        the real programs heard through the Orca screen reader
+#   wayland     the real programs as clients of a headless Wayland compositor
+#   paquete     menu entries, AppStream file, the install and the Debian package
+
 # One place that registers every test program with ctest.
 #
 #   agregar_prueba(NAME n SOURCES ... LIBRARIES ... [GUI])
@@ -28,17 +35,19 @@ function(agregar_prueba)
                 TEST_FILTER "-*TemaOscuro*"
                 EXTRA_ARGS "LC_ALL=${locale}.UTF-8"
                 DISCOVERY_MODE PRE_TEST
-                NO_PRETTY_VALUES)
+                NO_PRETTY_VALUES
+                PROPERTIES LABELS rapidas)
         endforeach()
         gtest_discover_tests(${P_NAME}
             TEST_SUFFIX ".qt6ct_oscuro"
             TEST_FILTER "*TemaOscuro*"
             EXTRA_ARGS "QT_QPA_PLATFORMTHEME=qt6ct" "XDG_CONFIG_HOME=${TEMA_OSCURO}"
             DISCOVERY_MODE PRE_TEST
-            NO_PRETTY_VALUES)
+            NO_PRETTY_VALUES
+            PROPERTIES LABELS rapidas)
     else()
         target_link_libraries(${P_NAME} PRIVATE GTest::gmock_main)
-        gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES)
+        gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS rapidas)
     endif()
 endfunction()
 
@@ -56,9 +65,7 @@ function(agregar_prueba_de_lector NAME PROGRAM EXECUTABLE)
     add_test(NAME ${NAME}
         COMMAND ${PANTALLA_VIRTUAL} dbus-run-session -- ${EN_EL_ESCRITORIO} lector ${EXECUTABLE}
                 ${PROJECT_SOURCE_DIR}/distribucion/org.calculadorasrf.${PROGRAM}.desktop)
-    if(ARGN)
-        set_tests_properties(${NAME} PROPERTIES ${ARGN})
-    endif()
+    set_tests_properties(${NAME} PROPERTIES LABELS escritorio ${ARGN})
 endfunction()
 
 # The tests of the real program PROGRAM (a target): started without a display,
@@ -81,12 +88,15 @@ function(agregar_pruebas_de_escritorio PROGRAM)
     # once would be slow to answer.
     add_test(NAME ${PROGRAM}_con_orca
         COMMAND ${PANTALLA_VIRTUAL} dbus-run-session -- ${PROJECT_SOURCE_DIR}/tools/con-orca ${CON_ORCA} ${ejecutable})
-    set_tests_properties(${PROGRAM}_con_orca PROPERTIES RESOURCE_LOCK orca TIMEOUT 300)
+    set_tests_properties(${PROGRAM}_con_orca PROPERTIES RESOURCE_LOCK orca TIMEOUT 300 LABELS orca)
     add_test(NAME ${PROGRAM}_en_pantalla_pequena
         COMMAND ${CMAKE_COMMAND} -E env QT_SCALE_FACTOR=1.5 ${PANTALLA_VIRTUAL} -s 1366x768
                 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable})
+    set_tests_properties(${PROGRAM}_sin_pantalla ${PROGRAM}_en_pantalla_pequena PROPERTIES LABELS escritorio)
     add_test(NAME ${PROGRAM}_en_wayland
         COMMAND ${PROJECT_SOURCE_DIR}/tools/con-wayland-virtual dbus-run-session -- ${EN_EL_ESCRITORIO} wayland ${ejecutable})
     add_test(NAME ${PROGRAM}_en_pantalla_grande
         COMMAND ${PANTALLA_VIRTUAL} -s 3286x1080 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable} cabe)
+    set_tests_properties(${PROGRAM}_en_pantalla_grande PROPERTIES LABELS escritorio)
+    set_tests_properties(${PROGRAM}_en_wayland PROPERTIES LABELS wayland)
 endfunction()

@@ -83,10 +83,10 @@ TEST_F(VentanaFiltrosTest, UnidadEscritaOElegida)
 
 TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
 {
-    comprobar_movimientos({{"Sld_r", Qt::Key_PageUp, 11, "txt_r", en_locale("1.1"), "14.469 KHz"},
-                           {"Sld_c", Qt::Key_End, 10000, "txt_c", en_locale("100"), "1.447 Hz"},
-                           {"Sld_r", Qt::Key_unknown, 1000, "txt_r", en_locale("100"), "0.016 Hz"},
-                           {"Sld_c", Qt::Key_unknown, 100, "txt_c", en_locale("1"), "1.592 Hz"}},
+    comprobar_movimientos({{"Sld_r", Qt::Key_PageUp, "txt_r", en_locale("1.1"), "14.469 KHz"},
+                           {"Sld_c", Qt::Key_End, "txt_c", en_locale("100"), "1.447 Hz"},
+                           {"Sld_r", prueba::Arrastre{1000}, "txt_r", en_locale("100"), "0.016 Hz"},
+                           {"Sld_c", prueba::Arrastre{100}, "txt_c", en_locale("1"), "1.592 Hz"}},
                           [this] { return resultado(); });
 }
 

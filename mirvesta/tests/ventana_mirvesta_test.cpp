@@ -31,10 +31,10 @@ TEST_F(VentanaMirvestaTest, DisenoCompleto)
 // positions; the radius read-outs always write ".".
 TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
 {
-    comprobar_movimientos({{"sld_radio", Qt::Key_End, 16, "txt_radio", QStringLiteral(" 16 / 16\""), "0.1111"},
-                           {"sld_nespiras", Qt::Key_PageUp, 6, "txt_nespiras", QStringLiteral("6"), "4"},
-                           {"sld_longitud", Qt::Key_Up, 1, "txt_longitud", en_locale("0.1"), "3.1304"},
-                           {"sld_radio", Qt::Key_unknown, 4, "txt_radio_cm", QStringLiteral(" 0.62 cm"), "0.4737"}},
+    comprobar_movimientos({{"sld_radio", Qt::Key_End, "txt_radio", QStringLiteral(" 16 / 16\""), "0.1111"},
+                           {"sld_nespiras", Qt::Key_PageUp, "txt_nespiras", QStringLiteral("6"), "4"},
+                           {"sld_longitud", Qt::Key_Up, "txt_longitud", en_locale("0.1"), "3.1304"},
+                           {"sld_radio", prueba::Arrastre{4}, "txt_radio_cm", QStringLiteral(" 0.62 cm"), "0.4737"}},
                           [this] { return texto("txt_valorbobina"); });
 }
 

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <variant>
+
 using prueba::en_locale;
 
 namespace {
@@ -45,17 +47,21 @@ TEST_F(VentanaVelornaTest, DisenoCompleto)
 // a typed text that is no whole unit of its list keeps the unit in use.
 TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasOEscritas)
 {
+    // A unit typed into its list, or picked with an arrow key; "" leaves it.
+    using Unidad = std::variant<const char*, Qt::Key>;
     struct Caso {
         const char* nombre;
         int parametro;
-        const char *entradas[3], *unidades[3], *vacio, *resultado; // frequency, capacitance, inductance
+        const char* entradas[3]; // frequency, capacitance, inductance
+        Unidad unidades[3];
+        const char *vacio, *resultado;
     };
     // clang-format off
     const Caso casos[] = {
-        {"f_unidad_a_medias", 0, {"", "1000", "1000"}, {"n", "", "↑"}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
-        {"c_en_microfaradios", 1, {"100", "", "100"}, {"k", "", "↓"}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
+        {"f_unidad_a_medias", 0, {"", "1000", "1000"}, {"n", "", Qt::Key_Up}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
+        {"c_en_microfaradios", 1, {"100", "", "100"}, {"k", "", Qt::Key_Down}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
         {"c_unidades_escritas", 1, {"100", "", "100"}, {"KHz", "", "nH"}, "Capacitancia:  µF", "Capacitancia: 25.330295912032 µF"},
-        {"l_unidad_con_flecha", 2, {"1000", "1", ""}, {"↑", "pF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
+        {"l_unidad_con_flecha", 2, {"1000", "1", ""}, {Qt::Key_Up, "pF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
         {"l_unidades_no_enteras", 2, {"1000", "1", ""}, {"khz", "uF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
     };
     // clang-format on
@@ -66,11 +72,10 @@ TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasOEscritas)
             const char* fila[] = {"txt_frec", "txt_capa", "txt_indu"};
             const char* lista[] = {"cmb_frec", "cmb_capa", "cmb_indu"};
             EXPECT_EQ(control(fila[i])->isVisible(), i != c.parametro) << c.nombre << " " << fila[i];
-            const QString unidad = QString::fromUtf8(c.unidades[i]);
-            if (unidad == u"↑" || unidad == u"↓")
-                QTest::keyClick(control(lista[i]), unidad == u"↑" ? Qt::Key_Up : Qt::Key_Down);
-            else if (!unidad.isEmpty())
-                escribir(lista[i], c.unidades[i]);
+            if (const auto* tecla = std::get_if<Qt::Key>(&c.unidades[i]))
+                QTest::keyClick(control(lista[i]), *tecla);
+            else if (const char* escrita = std::get<const char*>(c.unidades[i]); *escrita != '\0')
+                escribir(lista[i], escrita);
             escribir(fila[i], c.entradas[i]);
         }
         EXPECT_TRUE(calcular().empty()) << c.nombre;

@@ -18,6 +18,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <utility>
+#include <variant>
 #include <vector>
 
 class QLabel;
@@ -40,6 +41,12 @@ std::vector<Aviso> avisos_durante(const std::function<void()>& accion);
 
 // A text written with "." as decimal point, in the user's locale.
 QString en_locale(const char* texto);
+
+// A slider's thumb dragged to a position and held there: what the window
+// shows then, it shows while dragging.
+struct Arrastre {
+    int hasta;
+};
 
 // A test with the calculator window Ventana shown offscreen.
 template <typename Ventana>
@@ -70,14 +77,12 @@ protected:
     }
     void pulsar(const char* nombre) { QTest::mouseClick(control(nombre), Qt::LeftButton); }
 
-    // A slider moved by a key, or with Qt::Key_unknown its thumb dragged to
-    // posicion and held there (what the window shows then, it shows while
-    // dragging), and what the window shows: the read-out in the box and the
-    // result (with "." as decimal point).
+    // A slider moved by a key or by its thumb, and what the window shows
+    // then: the read-out in the box and the result (with "." as decimal
+    // point).
     struct Movimiento {
         const char* deslizador;
-        Qt::Key tecla;
-        int posicion;
+        std::variant<Qt::Key, Arrastre> accion;
         const char* caja;
         QString lectura;
         const char* resultado;
@@ -86,11 +91,11 @@ protected:
     {
         for (const Movimiento& m : movimientos) {
             auto* deslizador = control<QSlider>(m.deslizador);
-            if (m.tecla != Qt::Key_unknown) {
-                QTest::keyClick(deslizador, m.tecla);
-            } else {
+            if (const auto* arrastre = std::get_if<Arrastre>(&m.accion)) {
                 deslizador->setSliderDown(true);
-                deslizador->setSliderPosition(m.posicion);
+                deslizador->setSliderPosition(arrastre->hasta);
+            } else {
+                QTest::keyClick(deslizador, std::get<Qt::Key>(m.accion));
             }
             EXPECT_EQ(texto(m.caja), m.lectura) << m.deslizador;
             EXPECT_EQ(resultado(), en_locale(m.resultado)) << m.deslizador;
