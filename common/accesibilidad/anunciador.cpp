@@ -32,7 +32,8 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
         tecla_abajo_ = true;
         break;
     case QEvent::KeyRelease:
-        if (static_cast<QKeyEvent*>(evento)->isAutoRepeat())
+        // The event's type tells its class.
+        if (static_cast<QKeyEvent*>(evento)->isAutoRepeat()) // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
             break;
         [[fallthrough]];
     case QEvent::ApplicationDeactivate: // a key let go in another program is never seen here

@@ -23,8 +23,8 @@ void Voz::decir(const QString& texto)
 
 class TextoDelValor::Atributos : public QAccessibleAttributesInterface {
 public:
-    explicit Atributos(std::function<QString()> texto)
-        : texto_(std::move(texto))
+    explicit Atributos(const std::function<QString()>& texto)
+        : texto_(texto)
     {}
 
     [[nodiscard]] QList<QAccessible::Attribute> attributeKeys() const override
@@ -43,8 +43,8 @@ private:
     std::function<QString()> texto_;
 };
 
-TextoDelValor::TextoDelValor(std::function<QString()> texto)
-    : atributos_(std::make_unique<Atributos>(std::move(texto)))
+TextoDelValor::TextoDelValor(const std::function<QString()>& texto)
+    : atributos_(std::make_unique<Atributos>(texto))
 {}
 
 void* TextoDelValor::interfaz(QAccessible::InterfaceType tipo)
@@ -84,7 +84,7 @@ void Voz::decir(const QString& texto)
 
 class TextoDelValor::Atributos {};
 
-TextoDelValor::TextoDelValor(std::function<QString()> /*texto*/) {}
+TextoDelValor::TextoDelValor(const std::function<QString()>& /*texto*/) {}
 
 void* TextoDelValor::interfaz(QAccessible::InterfaceType /*tipo*/) { return nullptr; }
 

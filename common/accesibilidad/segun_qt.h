@@ -35,7 +35,7 @@ private:
 // attribute screen readers read instead of writing the number themselves).
 class TextoDelValor {
 public:
-    explicit TextoDelValor(std::function<QString()> texto);
+    explicit TextoDelValor(const std::function<QString()>& texto);
     ~TextoDelValor();
     TextoDelValor(const TextoDelValor&) = delete;
     TextoDelValor& operator=(const TextoDelValor&) = delete;

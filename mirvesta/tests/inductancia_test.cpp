@@ -26,12 +26,13 @@ TEST(CalcularInductancia, CuatroDecimalesEnElLocale)
                 << c.nombre;
 }
 
-TEST(CalcularInductancia, GuardaNumeradorDenominadorEInductancia)
+// R in inches, l in centimetres; the square of the turns overflows 32 bits
+// past 46340.
+TEST(CalcularInductancia, UnidadesDeLosPasosYLimiteDeEspiras)
 {
     const Inductancia l = calcular_inductancia(8, 10, 20, separadores_punto);
-    EXPECT_EQ(l.numerador, 25);
-    EXPECT_EQ(l.denominador, 54.5); // 9 x 0.5 + 25 x 2: the length in centimetres
-    EXPECT_EQ(l.inductancia, 25 / 54.5);
+    EXPECT_EQ(l.numerador, 25);     // 0.5² x 10²
+    EXPECT_EQ(l.denominador, 54.5); // 9 x 0.5 + 25 x 2
     EXPECT_NO_THROW(calcular_inductancia(1, 46340, 0, separadores_punto));
     EXPECT_THROW(calcular_inductancia(1, 46341, 0, separadores_punto), numerico::fallo_aritmetico);
 }

@@ -4,6 +4,7 @@
 # to speech is read from its debug log, step by step.
 #
 #     tools/con-pantalla-virtual dbus-run-session -- tools/con-orca con_orca.py PROGRAM
+import collections
 import os
 import re
 import subprocess
@@ -12,53 +13,10 @@ import time
 
 from en_el_escritorio import esperar, salida
 
-# Per program, its steps: the keys of one step (xdotool key names, or
-# "type:TEXT"), then what Orca must say and, after "!", what it must not.
-# What Orca says in a step is joined with " | ". Orca 43 and 48 differ in
-# wording ("push button" or "button", a slider's percentage, "1.0" or "1"
-# for a whole number), not in these. Flat review takes the keypad keys as
-# they are with Num Lock off (KP_Up reads the line, KP_Home the one above,
-# KP_Prior the one below).
-PASOS = {
-    "filtros": [
-        (["Tab"], [r"Resistencia R en kiloohmios slider 1(\.0)?\b"]),
-        (["Up"], [r"\| R_TRAS_UN_PASO \|", r"14\.469 KHz"]),
-        # A burst of presses ends with the last result: R = 1.4 kΩ.
-        (["Up", "Up", "Up"], [r"11\.368 KHz\.? \|$"]),
-        (["Tab"], [r"Capacidad C en microfaradios slider 0\.01\b"]),
-        (["Tab"], [r"Valor de R en kiloohmios read only text\. \| 1\.4\. \|$", r"!selected"]),
-        (["Tab", "Tab"], [r"Filtro Pasa Bajos"]),
-        # The high-pass cut-off equals the low-pass one, and is told again.
-        (["Down"], [r"Filtro Pasa Altos", r"11\.368 KHz"]),
-        (["Tab"], [r"Unidad de la capacidad"]),
-        (["Down"], [r"C 0\.01 nF, 11\.368 MHz"]),
-        (["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11\.368\. \|$"]),
-        (["KP_Up"] + ["KP_Prior"] * 6, [r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
-                        r"Fc igual a uno entre dos pi R C", r"!Vo =|\bRf \| Ra\b"]),
-    ],
-    "velorna": [
-        (["type:1", "Tab", "Tab", "type:1"], [r"Inductancia text"]),
-        (["Return"], [r"Frecuencia 159\.155 KHz"]),
-        (["Tab", "Tab", "Tab"], [r"Calcular (push )?button"]),
-        (["space"], [r"Frecuencia 159\.155 KHz"]),
-        (["KP_Up"] + ["KP_Home"] * 10, [r"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L",
-                                  r"!F =|2 π"]),
-        (["shift+Tab", "shift+Tab", "shift+Tab", "type:x", "Return"],
-         [r"Atencion\. \| Revise el valor\. No Deben existir valores en 0, ni decimales mal escritos", r"Aceptar"]),
-        (["Return"], [r"Inductancia text"]),
-    ],
-    "mirvesta": [
-        (["Tab"], [r"Longitud de la bobina en centímetros slider 0(\.0)?\b"]),
-        (["Up"], [r"\| 0\.1 \|", r"0\.0013 µH"]),
-        (["Tab"], [r"Número de espiras read only text\. \| 1\. \|$"]),
-        (["Tab"], [r"Número de espiras slider 1\b"]),
-        (["Page_Up"], [r"\| 6 \|", r"0\.0459 µH"]),
-        (["Tab", "Tab"], [r"Radio de una espira en dieciseisavos de pulgada slider 1\b"]),
-        (["Up"], [r"\| 2 \|", r"0\.1552 µH"]),
-        (["KP_Up"] + ["KP_Home"] * 10, [r"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l",
-                         r"!R   x   n|9R \+ 25 l"]),
-    ],
-}
+# One step: its keys (xdotool key names, or "type:TEXT"), the patterns of
+# what Orca must say and of what it must not. What Orca says in a step is
+# joined with " | ", and stands between bars: "| first | ... | last |".
+Paso = collections.namedtuple("Paso", "teclas dice no_dice", defaults=[()])
 
 # Orca 48 says a slider's value of 1 or more as a whole number unless the
 # program gives the value's text, which only a build against Qt 6.8 or later
@@ -68,6 +26,56 @@ def r_tras_un_paso(programa):
     orca = salida("/usr/bin/python3", "-c", "from orca import orca_platform; print(orca_platform.version)")
     return r"1\.1" if orca.startswith("43") or (qt and int(qt.group(1)) >= 8) else "1"
 
+
+# Per program, its steps. Orca 43 and 48 differ in wording ("push button"
+# or "button", a slider's percentage, "1.0" or "1" for a whole number), not
+# in these. Flat review takes the keypad keys as they are with Num Lock off
+# (KP_Up reads the line, KP_Home the one above, KP_Prior the one below). What
+# a step of R in filtros says depends on the program and the Orca that hears
+# it.
+def pasos_de(programa):
+    r = r_tras_un_paso(programa)
+    return {
+        "filtros": [
+            Paso(["Tab"], [r"Resistencia R en kiloohmios slider 1(\.0)?\b"]),
+            Paso(["Up"], [rf"\| {r} \|", r"14\.469 KHz"]),
+            # A burst of presses ends with the last result: R = 1.4 kΩ.
+            Paso(["Up", "Up", "Up"], [r"11\.368 KHz\.? \|$"]),
+            Paso(["Tab"], [r"Capacidad C en microfaradios slider 0\.01\b"]),
+            Paso(["Tab"], [r"Valor de R en kiloohmios read only text\. \| 1\.4\. \|$"], [r"selected"]),
+            Paso(["Tab", "Tab"], [r"Filtro Pasa Bajos"]),
+            # The high-pass cut-off equals the low-pass one, and is told again.
+            Paso(["Down"], [r"Filtro Pasa Altos", r"11\.368 KHz"]),
+            Paso(["Tab"], [r"Unidad de la capacidad"]),
+            Paso(["Down"], [r"C 0\.01 nF, 11\.368 MHz"]),
+            Paso(["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11\.368\. \|$"]),
+            Paso(["KP_Up"] + ["KP_Prior"] * 6, [r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
+                                                 r"Fc igual a uno entre dos pi R C"],
+                 [r"Vo =|\bRf \| Ra\b"]),
+        ],
+        "velorna": [
+            Paso(["type:1", "Tab", "Tab", "type:1"], [r"Inductancia text"]),
+            Paso(["Return"], [r"Frecuencia 159\.155 KHz"]),
+            Paso(["Tab", "Tab", "Tab"], [r"Calcular (push )?button"]),
+            Paso(["space"], [r"Frecuencia 159\.155 KHz"]),
+            Paso(["KP_Up"] + ["KP_Home"] * 10, [r"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L"],
+                 [r"F =|2 π"]),
+            Paso(["shift+Tab", "shift+Tab", "shift+Tab", "type:x", "Return"],
+                 [r"Atencion\. \| Revise el valor\. No Deben existir valores en 0, ni decimales mal escritos", r"Aceptar"]),
+            Paso(["Return"], [r"Inductancia text"]),
+        ],
+        "mirvesta": [
+            Paso(["Tab"], [r"Longitud de la bobina en centímetros slider 0(\.0)?\b"]),
+            Paso(["Up"], [r"\| 0\.1 \|", r"0\.0013 µH"]),
+            Paso(["Tab"], [r"Número de espiras read only text\. \| 1\. \|$"]),
+            Paso(["Tab"], [r"Número de espiras slider 1\b"]),
+            Paso(["Page_Up"], [r"\| 6 \|", r"0\.0459 µH"]),
+            Paso(["Tab", "Tab"], [r"Radio de una espira en dieciseisavos de pulgada slider 1\b"]),
+            Paso(["Up"], [r"\| 2 \|", r"0\.1552 µH"]),
+            Paso(["KP_Up"] + ["KP_Home"] * 10, [r"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l"],
+                 [r"R   x   n|9R \+ 25 l"]),
+        ],
+    }
 
 # Orca's debug log: what it hands to speech, and a window of the program
 # becoming active (Orca 43, then 48).
@@ -126,25 +134,26 @@ def con_orca(programa):
         if not esperar(activa, 30):
             sys.exit(f"FALLO: la ventana de {nombre} no llega a Orca")
         print("0\tal abrir\t" + " | ".join(registro.esperar_silencio(desde)))
-        r = r_tras_un_paso(programa)
-        return [escuchar(registro, paso, teclas, [patron.replace("R_TRAS_UN_PASO", r) for patron in esperado])
-                for paso, (teclas, esperado) in enumerate(PASOS[nombre], 1)]
+        return [escuchar(registro, numero, paso) for numero, paso in enumerate(pasos_de(programa)[nombre], 1)]
     finally:
         calculadora.terminate()
         calculadora.wait(10)
 
 
 # Presses one step's keys and checks what Orca says; its failures.
-def escuchar(registro, paso, teclas, esperado):
+def escuchar(registro, numero, paso):
     desde = registro.tamano()
-    for tecla in teclas:
+    for tecla in paso.teclas:
         orden = ["type", "--delay", "100", tecla[5:]] if tecla.startswith("type:") else ["key", tecla]
         subprocess.run(["xdotool", *orden], check=True)
     dicho = " | ".join(registro.esperar_silencio(desde))
-    print(f"{paso}\t{' '.join(teclas)}\t{dicho}")
-    # Each utterance between bars, the first and the last too.
-    return [f"paso {paso} ({' '.join(teclas)}): {'dice' if patron[0] == '!' else 'no dice'} /{patron.lstrip('!')}/"
-            for patron in esperado if bool(re.search(patron.lstrip("!"), f"| {dicho} |")) == (patron[0] == "!")]
+    teclas = " ".join(paso.teclas)
+    print(f"{numero}\t{teclas}\t{dicho}")
+    entre_barras = f"| {dicho} |"
+    return ([f"paso {numero} ({teclas}): no dice /{patron}/" for patron in paso.dice
+             if not re.search(patron, entre_barras)] +
+            [f"paso {numero} ({teclas}): dice /{patron}/" for patron in paso.no_dice
+             if re.search(patron, entre_barras)])
 
 
 if __name__ == "__main__":
