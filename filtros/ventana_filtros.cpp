@@ -1,7 +1,7 @@
 #include "ventana_filtros.h"
 
-#include "frecuencia_corte.h"
 #include "accesibilidad/formula.h"
+#include "frecuencia_corte.h"
 #include "numerico/escritura.h"
 #include "plataforma/manejadores.h"
 #include "plataforma/texto.h"
@@ -210,8 +210,9 @@ void VentanaFiltros::crear_columnas_r_y_c()
 
 QList<QWidget*> VentanaFiltros::orden_de_tabulacion() const
 {
-    return {btn_salir(), Sld_r, Sld_c, txt_r, txt_c, opt_filtros->opcion(0), opt_filtros->opcion(1),
-            opt_filtros->opcion(2), cmb_esc_c, resultado->caja()};
+    QList<QWidget*> orden{btn_salir(), Sld_r, Sld_c, txt_r, txt_c};
+    return orden << opt_filtros->opcion(0) << opt_filtros->opcion(1) << opt_filtros->opcion(2) << cmb_esc_c
+                 << resultado->caja();
 }
 
 void VentanaFiltros::conectar_manejadores()

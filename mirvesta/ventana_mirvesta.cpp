@@ -1,7 +1,7 @@
 #include "ventana_mirvesta.h"
 
-#include "inductancia.h"
 #include "accesibilidad/formula.h"
+#include "inductancia.h"
 #include "plataforma/manejadores.h"
 #include "plataforma/texto.h"
 #include "ventana/caja_de_lectura.h"
@@ -49,7 +49,7 @@ QSlider* crear_columna(QWidget* padre, const Columna& d)
 {
     crear_rectangulo(padre, QString::fromLatin1(d.marco), en_pixeles(d.izquierda - 15, 7185, 660, 1965));
     return calculadora::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.izquierda, 7200, 630, 1935),
-                                     d.minimo, d.maximo, d.paso, d.paso_grande, d.escala);
+                                         d.minimo, d.maximo, d.paso, d.paso_grande, d.escala);
 }
 
 } // namespace
@@ -154,7 +154,7 @@ void VentanaMirvesta::crear_resultado()
 
 QList<QWidget*> VentanaMirvesta::orden_de_tabulacion() const
 {
-    return {txt_longitud, sld_longitud, txt_nespiras, sld_nespiras, txt_radio,
+    return {txt_longitud, sld_longitud, txt_nespiras,    sld_nespiras, txt_radio,
             sld_radio,    txt_radio_cm, txt_valorbobina, btn_salir()};
 }
 

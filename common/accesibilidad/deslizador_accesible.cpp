@@ -45,9 +45,6 @@ QVariant DeslizadorAccesible::maximumValue() const { return deslizador()->en_uni
 
 QVariant DeslizadorAccesible::minimumValue() const { return deslizador()->en_unidades(deslizador()->minimum()); }
 
-QVariant DeslizadorAccesible::minimumStepSize() const
-{
-    return deslizador()->en_unidades(deslizador()->singleStep());
-}
+QVariant DeslizadorAccesible::minimumStepSize() const { return deslizador()->en_unidades(deslizador()->singleStep()); }
 
 } // namespace accesibilidad

@@ -10,7 +10,8 @@ namespace accesibilidad {
 Formula::Formula(QWidget* marco, const QString& frase, const QList<QLabel*>& piezas)
     : QWidget(marco)
 {
-    setObjectName(QStringLiteral("formula"));
+    // Named after its first piece: a frame may hold several.
+    setObjectName(QStringLiteral("formula_") + (piezas.isEmpty() ? QString() : piezas.first()->objectName()));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(frase);
     QRect zona;

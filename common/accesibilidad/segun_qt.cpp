@@ -55,7 +55,8 @@ void* TextoDelValor::interfaz(QAccessible::InterfaceType tipo)
 
 QString texto_del_valor_de(QAccessibleInterface* interfaz)
 {
-    auto* atributos = static_cast<QAccessibleAttributesInterface*>(interfaz->interface_cast(QAccessible::AttributesInterface));
+    auto* atributos =
+        static_cast<QAccessibleAttributesInterface*>(interfaz->interface_cast(QAccessible::AttributesInterface));
     if (!atributos)
         return {};
     const auto propios = atributos->attributeValue(QAccessible::Attribute::Custom).value<QHash<QString, QString>>();

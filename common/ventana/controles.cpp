@@ -56,9 +56,9 @@ void colocar_con_espacios(QLabel* etiqueta, qsizetype indice, qreal x)
 
 QLabel* crear_etiqueta(QWidget* padre, const Etiqueta& e)
 {
-    QLabel* etiqueta =
-        crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                       en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto), fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
+    QLabel* etiqueta = crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
+                                      en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto),
+                                      fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
     if (e.aspecto & con_fondo)
         fondo_blanco(etiqueta);
     if (e.aspecto & centrada)

@@ -101,8 +101,9 @@ TEST(Resolver, ResultadoORechazo)
     };
     for (const Separadores sep : {numerico::separadores_punto, numerico::separadores_coma})
         for (const Caso& c : casos)
-            EXPECT_EQ(resolver_como_texto(c.parametro, {.frec = c.frec, .capa = c.capa, .indu = c.indu}, c.factores, sep),
-                      prueba::en_locale(c.esperado, sep))
+            EXPECT_EQ(
+                resolver_como_texto(c.parametro, {.frec = c.frec, .capa = c.capa, .indu = c.indu}, c.factores, sep),
+                prueba::en_locale(c.esperado, sep))
                 << c.nombre;
 }
 

@@ -1,17 +1,18 @@
 #!/usr/bin/python3
 # What a blind user hears from a calculator, through the real Orca screen
-# reader: keys go to the program as from the keyboard, and what Orca hands
-# to speech is read from its debug log, step by step.
+# reader (heard by tools/oir_orca.py): per program, a table of steps, each
+# with what Orca must say and what it must not.
 #
 #     tools/con-pantalla-virtual dbus-run-session -- tools/con-orca con_orca.py PROGRAM
 import collections
 import os
 import re
-import subprocess
 import sys
-import time
 
-from en_el_escritorio import esperar, salida
+from en_el_escritorio import salida
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
+from oir_orca import Oyente  # noqa: E402
 
 # One step: its keys (xdotool key names, or "type:TEXT"), the patterns of
 # what Orca must say and of what it must not. What Orca says in a step is
@@ -77,76 +78,16 @@ def pasos_de(programa):
         ],
     }
 
-# Orca's debug log: what it hands to speech, and a window of the program
-# becoming active (Orca 43, then 48).
-DICHO = re.compile(r" - SPEECH OUTPUT: '(.*?)' ?(?:\{|\[\{|$)", re.M)
-ACTIVA = r"window:activate .*(?:from \[application \| {0}\]| in {0} \()"
-# Lines Orca's timers write on their own (Orca 48), not a reaction.
-RUIDO = re.compile(r"Clearing (?:local )?cache\.$")
-
-class Registro:
-    def __init__(self, ruta):
-        self.ruta = ruta
-
-    def leer(self, desde=0):
-        with open(self.ruta, encoding="utf-8", errors="replace") as archivo:
-            archivo.seek(desde)
-            return archivo.read()
-
-    def tamano(self):
-        return os.path.getsize(self.ruta)
-
-    # Waits for Orca to react (up to `arranque` seconds), then for a second
-    # in which it logs nothing of its own; what it said meanwhile.
-    def esperar_silencio(self, desde, arranque=3.0, limite=20.0):
-        inicio = ultimo = time.monotonic()
-        visto = desde
-        while time.monotonic() - inicio < limite:
-            time.sleep(0.05)
-            nuevo = self.leer(visto)
-            visto += len(nuevo.encode())
-            if any(linea and not RUIDO.search(linea) for linea in nuevo.splitlines()):
-                ultimo = time.monotonic()
-            elif ultimo == inicio and time.monotonic() - inicio < arranque:
-                continue
-            elif time.monotonic() - ultimo >= 1.0:
-                break
-        return DICHO.findall(self.leer(desde))
-
-
 def con_orca(programa):
-    registro = Registro(os.environ["ORCA_REGISTRO"])
-    registro.esperar_silencio(0)
-    desde = registro.tamano()
-    calculadora = subprocess.Popen([programa], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                                                        QT_QPA_PLATFORM="xcb"),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        nombre = os.path.basename(programa)
-
-        def activa():
-            return re.search(ACTIVA.format(re.escape(nombre)), registro.leer(desde))
-        if not esperar(activa, 30):
-            # A machine under load may map the window before it can be made
-            # active; the user would click it.
-            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(calculadora.pid),
-                            "windowactivate"], check=False)
-        if not esperar(activa, 30):
-            sys.exit(f"FALLO: la ventana de {nombre} no llega a Orca")
-        print("0\tal abrir\t" + " | ".join(registro.esperar_silencio(desde)))
-        return [escuchar(registro, numero, paso) for numero, paso in enumerate(pasos_de(programa)[nombre], 1)]
-    finally:
-        calculadora.terminate()
-        calculadora.wait(10)
+    with Oyente(programa) as oyente:
+        print(f"0\tal abrir\t{oyente.al_abrir}")
+        return [escuchar(oyente, numero, paso)
+                for numero, paso in enumerate(pasos_de(programa)[oyente.nombre], 1)]
 
 
 # Presses one step's keys and checks what Orca says; its failures.
-def escuchar(registro, numero, paso):
-    desde = registro.tamano()
-    for tecla in paso.teclas:
-        orden = ["type", "--delay", "100", tecla[5:]] if tecla.startswith("type:") else ["key", tecla]
-        subprocess.run(["xdotool", *orden], check=True)
-    dicho = " | ".join(registro.esperar_silencio(desde))
+def escuchar(oyente, numero, paso):
+    dicho = oyente.pulsar(paso.teclas)
     teclas = " ".join(paso.teclas)
     print(f"{numero}\t{teclas}\t{dicho}")
     entre_barras = f"| {dicho} |"

@@ -220,7 +220,7 @@ int main(int argc, char* argv[])
         return RUN_ALL_TESTS();
     QApplication aplicacion(argc, argv);
     calculadora::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
-    QApplication::setQuitOnLastWindowClosed(false);                      // each test opens and closes its own window
+    QApplication::setQuitOnLastWindowClosed(false); // each test opens and closes its own window
     QTimer vigilante;
     QObject::connect(&vigilante, &QTimer::timeout, &aplicacion, prueba::cerrar_avisos_abiertos);
     vigilante.start(20);
