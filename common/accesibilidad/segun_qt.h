@@ -25,6 +25,12 @@ extern const bool con_texto_de_valor;
 class Voz {
 public:
     explicit Voz(QWidget* ventana);
+    ~Voz() = default;
+    Voz(const Voz&) = delete; // what it speaks through belongs to the window
+    Voz& operator=(const Voz&) = delete;
+    Voz(Voz&&) = delete;
+    Voz& operator=(Voz&&) = delete;
+
     void decir(const QString& texto);
 
 private:
