@@ -4,6 +4,7 @@
 
 #include "ventana/decoracion.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -35,17 +36,25 @@ TEST_F(VentanaFiltrosTest, DisenoCompleto)
 }
 
 // Tab reaches the result without selecting it (a screen reader would read
-// the selection again); Ctrl+A and Ctrl+C still copy it whole.
+// the selection again); Ctrl+A and Ctrl+C still copy it whole, and a screen
+// reader sees and makes the selection as the keys do.
 TEST_F(VentanaFiltrosTest, ResultadoSinSeleccionarSeCopia)
 {
     auto* caja = control<QLineEdit>("txt_result");
+    QAccessibleTextInterface* texto = QAccessible::queryAccessibleInterface(caja)->textInterface();
     control("cmb_esc_c")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), caja);
-    EXPECT_FALSE(caja->hasSelectedText());
+    EXPECT_EQ(texto->selectionCount(), 0);
     QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), en_locale("15.915"));
+    int inicio = -1, fin = -1;
+    texto->selection(0, &inicio, &fin);
+    EXPECT_EQ(std::pair(texto->selectionCount(), fin - inicio), std::pair(1, 6));
+    texto->removeSelection(0);
+    texto->addSelection(1, 3);
+    EXPECT_EQ(caja->selectedText(), en_locale("5."));
 }
 
 // A filter type shows its schematic and formula and recomputes.
@@ -92,46 +101,40 @@ TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
 TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
 {
     using enum QAccessible::Role;
+    using enum prueba::Estado;
     const auto c_en = [](const char* unidad) { return QString::fromUtf8("Capacidad C en ") + unidad; };
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
-        {"frm_filtros", {"Filtros Activos", Window, "", "", false, false}},
-        {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1", en_locale("1"), false, true}},
-        {"Sld_c", {c_en("microfaradios"), Slider, "0.01", en_locale("0.01"), false, true}},
-        {"txt_r", {"Valor de R en kiloohmios", EditableText, en_locale("1"), "", true, true}},
-        {"txt_c", {"Valor de C en la unidad elegida", EditableText, en_locale("0.01"), "", true, true}},
-        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "uF", "", false, true}},
-        {"opt_filtros(0)", {"Filtro Pasa Bajos", RadioButton, "", "", false, true}},
-        {"txt_result", {"Frecuencia de corte en KHz", EditableText, en_locale("15.915"), "", true, true}},
-        {"btn_salir", {"Salir", Button, "", "", false, true}},
-        {"Image8", {"Logotipo de Calculadoras RF", Graphic, "", "", false, false}},
-        {"bajo", {"Esquema del filtro pasa bajos", Graphic, "", "", false, false}},
-        {"Line4", {"", Whitespace, "", "", false, false}},
+        {"frm_filtros", {"Filtros Activos", Window, "", "", 0}},
+        {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1", en_locale("1"), enfocable}},
+        {"Sld_c", {c_en("microfaradios"), Slider, "0.01", en_locale("0.01"), enfocable}},
+        {"txt_r", {"Valor de R en kiloohmios", EditableText, en_locale("1"), "", solo_lectura | enfocable}},
+        {"txt_c", {"Valor de C en la unidad elegida", EditableText, en_locale("0.01"), "", solo_lectura | enfocable}},
+        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "uF", "", editable | desplegable | enfocable}},
+        {"opt_filtros(0)", {"Filtro Pasa Bajos", RadioButton, "", "", enfocable}},
+        {"txt_result", {"Frecuencia de corte en KHz", EditableText, en_locale("15.915"), "", solo_lectura | enfocable}},
+        {"btn_salir", {"Salir", Button, "", "", enfocable}},
+        {"bajo", {"Esquema del filtro pasa bajos", Graphic, "", "", 0}},
+        {"Line4", {"", Whitespace, "", "", 0}},
         // A formula is one phrase; the labels it is drawn with are skipped.
-        {"formula_Label2", {"Fc igual a uno entre dos pi R C", StaticText, "", "", false, false}},
-        {"Label1", {" 2 π R C", StaticText, "", "", false, false, true}},
-        {"formula_Label6", {"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis", StaticText, "", "", false, false}},
-        {"Label5", {"Rf", StaticText, "", "", false, false, true}},
+        {"formula_Label2", {"Fc igual a uno entre dos pi R C", StaticText, "", "", 0}},
+        {"Label1", {" 2 π R C", StaticText, "", "", oculto}},
+        {"formula_Label6", {"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis", StaticText, "", "", 0}},
     });
     // clang-format on
     QTest::keyClick(control("Sld_r"), Qt::Key_Up);
     escribir("cmb_esc_c", "nF");
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
-        {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1.1", en_locale("1.1"), false, true}},
-        {"Sld_c", {c_en("nanofaradios"), Slider, "0.01", en_locale("0.01"), false, true}},
-        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "nF", "", false, true}},
-        {"txt_result", {"Frecuencia de corte en MHz", EditableText, en_locale("14.469"), "", true, true}},
+        {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1.1", en_locale("1.1"), enfocable}},
+        {"Sld_c", {c_en("nanofaradios"), Slider, "0.01", en_locale("0.01"), enfocable}},
+        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "nF", "", editable | desplegable | enfocable}},
+        {"txt_result", {"Frecuencia de corte en MHz", EditableText, en_locale("14.469"), "", solo_lectura | enfocable}},
     });
     // clang-format on
 }
 
 // Under qt6ct's dark scheme: every text readable, every white frame white.
-TEST(VentanaFiltros, TemaOscuroYMarcosBlancos)
-{
-    const auto crear = [] { return std::make_unique<VentanaFiltros>(); };
-    prueba::comprobar_tema_oscuro(crear);
-    prueba::comprobar_marcos_blancos_en_cada_estilo(crear);
-}
+TEST(VentanaFiltros, TemaOscuroYMarcosBlancos) { prueba::comprobar_en_cada_tema_y_estilo<VentanaFiltros>(); }
 
 } // namespace

@@ -43,42 +43,36 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
 TEST_F(VentanaMirvestaTest, LoQueOyeUnLectorDePantalla)
 {
     using enum QAccessible::Role;
+    using enum prueba::Estado;
     const QString longitud = QStringLiteral("Longitud de la bobina en centímetros");
     const QString espiras = QStringLiteral("Número de espiras");
     const QString radio = QStringLiteral("Radio de una espira en dieciseisavos de pulgada");
     const QString inductancia = QStringLiteral("Inductancia de la bobina en microhenrios");
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
-        {"frm_bobinas", {"Cálculo de Inductancias Bajas", Window, "", "", false, false}},
-        {"sld_longitud", {longitud, Slider, "0", "0", false, true}},
-        {"txt_longitud", {longitud, EditableText, "0", "", true, true}},
-        {"sld_nespiras", {espiras, Slider, "1", "1", false, true}},
-        {"txt_nespiras", {espiras, EditableText, "1", "", true, true}},
-        {"sld_radio", {radio, Slider, "1", "1", false, true}},
-        {"txt_radio", {radio, EditableText, "1 / 16\"", "", true, true}},
-        {"txt_radio_cm", {"Radio de una espira en centímetros", EditableText, "0,16 cm", "", true, true}},
-        {"txt_valorbobina", {inductancia, EditableText, "0.0069", "", true, true}},
-        {"Image1", {"Dibujo de la bobina vista de lado y de frente, con su longitud y su radio", Graphic, "", "", false, false}},
-        {"Shape1", {"", Whitespace, "", "", false, false}},
-        {"formula_Label1", {"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l", StaticText, "", "", false, false}},
-        {"Label8", {"2", StaticText, "", "", false, false, true}},
+        {"frm_bobinas", {"Cálculo de Inductancias Bajas", Window, "", "", 0}},
+        {"sld_longitud", {longitud, Slider, "0", "0", enfocable}},
+        {"txt_longitud", {longitud, EditableText, "0", "", solo_lectura | enfocable}},
+        {"sld_nespiras", {espiras, Slider, "1", "1", enfocable}},
+        {"sld_radio", {radio, Slider, "1", "1", enfocable}},
+        {"txt_radio", {radio, EditableText, "1 / 16\"", "", solo_lectura | enfocable}},
+        {"txt_radio_cm", {"Radio de una espira en centímetros", EditableText, "0,16 cm", "", solo_lectura | enfocable}},
+        {"txt_valorbobina", {inductancia, EditableText, "0.0069", "", solo_lectura | enfocable}},
+        {"Image1", {"Dibujo de la bobina vista de lado y de frente, con su longitud y su radio", Graphic, "", "", 0}},
+        {"formula_Label1", {"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l", StaticText, "", "", 0}},
+        {"Label8", {"2", StaticText, "", "", oculto}},
     });
     // clang-format on
     QTest::keyClick(control("sld_longitud"), Qt::Key_Up);
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
-        {"sld_longitud", {longitud, Slider, "0.1", en_locale("0.1"), false, true}},
-        {"txt_valorbobina", {inductancia, EditableText, en_locale("0.0013"), "", true, true}},
+        {"sld_longitud", {longitud, Slider, "0.1", en_locale("0.1"), enfocable}},
+        {"txt_valorbobina", {inductancia, EditableText, en_locale("0.0013"), "", solo_lectura | enfocable}},
     });
     // clang-format on
 }
 
 // Under qt6ct's dark scheme: every text readable, every white frame white.
-TEST(VentanaMirvesta, TemaOscuroYMarcosBlancos)
-{
-    const auto crear = [] { return std::make_unique<VentanaMirvesta>(); };
-    prueba::comprobar_tema_oscuro(crear);
-    prueba::comprobar_marcos_blancos_en_cada_estilo(crear);
-}
+TEST(VentanaMirvesta, TemaOscuroYMarcosBlancos) { prueba::comprobar_en_cada_tema_y_estilo<VentanaMirvesta>(); }
 
 } // namespace

@@ -8,28 +8,52 @@
 #include <gtest/gtest.h>
 
 namespace prueba {
+namespace {
+
+// The text as Orca reads it: the attribute run at each offset, one after
+// another, to the last character.
+QString leido_por_tramos(QAccessibleTextInterface* texto)
+{
+    QString leido;
+    for (int desde = 0, inicio = 0, fin = 0; desde < texto->characterCount(); desde = fin) {
+        texto->attributes(desde, &inicio, &fin);
+        if (fin <= desde)
+            break; // a run that does not advance: the rest is never read
+        leido += texto->text(inicio, fin);
+    }
+    return leido;
+}
+
+unsigned estados_de(const QAccessible::State& estado)
+{
+    return (estado.readOnly ? solo_lectura : 0u) | (estado.editable ? editable : 0u) |
+           (estado.expandable ? desplegable : 0u) | (estado.focusable ? enfocable : 0u) |
+           (estado.invisible ? oculto : 0u);
+}
+
+} // namespace
 
 void PrintTo(const Oido& oido, std::ostream* os)
 {
-    *os << "{\"" << oido.nombre.toStdString() << "\", role 0x" << std::hex << oido.papel << std::dec << ", \""
-        << oido.valor.toStdString() << "\", \"" << oido.texto_del_valor.toStdString() << "\", solo lectura "
-        << oido.solo_lectura << ", enfocable " << oido.enfocable << ", oculto " << oido.oculto << "}";
+    *os << "{\"" << oido.nombre.toStdString() << "\", role 0x" << std::hex << oido.papel << ", \""
+        << oido.valor.toStdString() << "\", \"" << oido.texto_del_valor.toStdString() << "\", estados 0x"
+        << oido.estados << std::dec << "}";
 }
 
 Oido lo_que_oye_un_lector(QWidget* control)
 {
-    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
-    if (!interfaz)
-        return {};
+    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control); // every widget has one
     Oido oido{.nombre = interfaz->text(QAccessible::Name),
               .papel = interfaz->role(),
               .valor = interfaz->text(QAccessible::Value),
               .texto_del_valor = accesibilidad::texto_del_valor_de(interfaz),
-              .solo_lectura = interfaz->state().readOnly != 0,
-              .enfocable = interfaz->state().focusable != 0,
-              .oculto = interfaz->state().invisible != 0};
+              .estados = estados_de(interfaz->state())};
     if (QAccessibleValueInterface* valor = interfaz->valueInterface())
         oido.valor = QString::number(valor->currentValue().toDouble());
+    // A read-only box is read by runs; a box read with a character short
+    // would tell a wrong figure.
+    else if (QAccessibleTextInterface* texto = interfaz->textInterface(); texto && (oido.estados & solo_lectura))
+        oido.valor = leido_por_tramos(texto);
     return oido;
 }
 
@@ -47,6 +71,24 @@ void comprobar_lo_que_oye_un_lector(const QWidget& ventana, std::initializer_lis
         if (!accesibilidad::con_texto_de_valor)
             esperado.texto_del_valor.clear();
         EXPECT_EQ(lo_que_oye_un_lector(control), esperado) << fila.control;
+        // Each child reached by its index answers that index and its parent.
+        QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
+        for (int i = 0; i < interfaz->childCount(); ++i) {
+            QAccessibleInterface* hijo = interfaz->child(i);
+            ASSERT_NE(hijo, nullptr) << fila.control << " hijo " << i;
+            EXPECT_EQ(interfaz->indexOfChild(hijo), i) << fila.control;
+            EXPECT_EQ(hijo->parent()->object(), control) << fila.control << " hijo " << i;
+        }
+        // Each character stands inside the control, after the one before it:
+        // where a screen reader's review finds it.
+        QAccessibleTextInterface* texto = interfaz->textInterface();
+        int antes = -1; // where the character before ends
+        for (int i = 0; texto && i < texto->characterCount(); ++i) {
+            const QRect caracter = texto->characterRect(i);
+            EXPECT_TRUE(interfaz->rect().contains(caracter)) << fila.control << " carácter " << i;
+            EXPECT_GE(caracter.left(), antes) << fila.control << " carácter " << i;
+            antes = caracter.right();
+        }
     }
 }
 

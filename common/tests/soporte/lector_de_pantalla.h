@@ -14,18 +14,26 @@ class QWidget;
 
 namespace prueba {
 
+// The states a screen reader says or acts on.
+enum Estado : unsigned {
+    solo_lectura = 1u << 0,
+    editable = 1u << 1,
+    desplegable = 1u << 2, // a list that opens
+    enfocable = 1u << 3,
+    oculto = 1u << 4, // skipped, as the labels a formula is drawn with
+};
+
 struct Oido {
     QString nombre;
     QAccessible::Role papel = QAccessible::NoRole;
-    // A slider's number through the value interface; for the others, the
-    // value text.
+    // A slider's number through the value interface; a text's characters
+    // as a screen reader reads them, run of attributes after run; otherwise
+    // the value text.
     QString valor;
     // A slider's value as its read-out writes it, where Qt carries the text
     // (empty where it cannot).
     QString texto_del_valor;
-    bool solo_lectura = false;
-    bool enfocable = false;
-    bool oculto = false; // skipped by screen readers, as the pieces of a formula
+    unsigned estados = 0;
 
     friend bool operator==(const Oido&, const Oido&) = default;
 };
@@ -42,7 +50,9 @@ struct Contrato {
     Oido oido;
 };
 
-// Fails for every control of the window whose interface tells other than its row.
+// Fails for every control of the window whose interface tells other than
+// its row, whose children a screen reader cannot walk to and back, or whose
+// characters it cannot find on the screen.
 void comprobar_lo_que_oye_un_lector(const QWidget& ventana, std::initializer_list<Contrato> contrato);
 
 } // namespace prueba

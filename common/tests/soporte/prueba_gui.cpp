@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 namespace prueba {
@@ -219,6 +220,13 @@ int main(int argc, char* argv[])
     if (GTEST_FLAG_GET(list_tests)) // ctest asks for the names: no application needed
         return RUN_ALL_TESTS();
     QApplication aplicacion(argc, argv);
+    // Each run's locale reaches Qt ("," where LC_ALL is es_ES), or every
+    // table would be checked twice against one separator.
+    const bool coma = qEnvironmentVariable("LC_ALL").startsWith(QStringLiteral("es_ES"));
+    if (plataforma::separadores_del_sistema().decimal != (coma ? u',' : u'.')) {
+        std::fprintf(stderr, "LC_ALL=%s no llega a Qt\n", qgetenv("LC_ALL").constData());
+        return 1;
+    }
     calculadora::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
     QApplication::setQuitOnLastWindowClosed(false); // each test opens and closes its own window
     QTimer vigilante;

@@ -128,4 +128,13 @@ void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crea
 // controls leave it bare, is not white.
 void comprobar_marcos_blancos_en_cada_estilo(const std::function<std::unique_ptr<QWidget>()>& crear);
 
+// Both of the above for a window of the class Ventana.
+template <typename Ventana>
+void comprobar_en_cada_tema_y_estilo()
+{
+    const auto crear = [] { return std::make_unique<Ventana>(); };
+    comprobar_tema_oscuro(crear);
+    comprobar_marcos_blancos_en_cada_estilo(crear);
+}
+
 } // namespace prueba
