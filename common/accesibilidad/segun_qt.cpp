@@ -8,7 +8,6 @@ namespace accesibilidad {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
-const bool con_anuncios = true;
 const bool con_texto_de_valor = true;
 
 Voz::Voz(QWidget* ventana)
@@ -65,7 +64,6 @@ QString texto_del_valor_de(QAccessibleInterface* interfaz)
 
 #else
 
-const bool con_anuncios = false;
 const bool con_texto_de_valor = false;
 
 Voz::Voz(QWidget* ventana)

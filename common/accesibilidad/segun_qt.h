@@ -15,13 +15,12 @@ class QWidget;
 
 namespace accesibilidad {
 
-// Whether a result reaches screen readers as an announcement from the window
-// (otherwise as a hidden notification that shows again, see Notificacion).
-extern const bool con_anuncios;
 // Whether a slider can give its value as a text besides the number.
 extern const bool con_texto_de_valor;
 
-// Tells screen readers a text from the window without moving the focus.
+// Tells screen readers a text from the window without moving the focus: as
+// an announcement where Qt sends them, otherwise as a hidden notification
+// that shows again (Notificacion).
 class Voz {
 public:
     explicit Voz(QWidget* ventana);
