@@ -53,8 +53,10 @@ TEST_F(VentanaFiltrosTest, ResultadoSinSeleccionarSeCopia)
     texto->selection(0, &inicio, &fin);
     EXPECT_EQ(std::pair(texto->selectionCount(), fin - inicio), std::pair(1, 6));
     texto->removeSelection(0);
+    EXPECT_EQ(texto->selectionCount(), 0);
     texto->addSelection(1, 3);
     EXPECT_EQ(caja->selectedText(), en_locale("5."));
+    EXPECT_EQ(texto->text(1, 3), en_locale("5."));
 }
 
 // A filter type shows its schematic and formula and recomputes.

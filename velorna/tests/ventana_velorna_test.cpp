@@ -59,7 +59,6 @@ TEST_F(VentanaVelornaTest, ResultadosConUnidadesElegidasOEscritas)
     // clang-format off
     const Caso casos[] = {
         {"f_unidad_a_medias", 0, {"", "1000", "1000"}, {"n", "", Qt::Key_Up}, "Frecuencia:  Hz", "Frecuencia: 5.033 Hz"},
-        {"c_en_microfaradios", 1, {"100", "", "100"}, {"k", "", Qt::Key_Down}, "Capacitancia:  µF", "Capacitancia: 2.533E-08 µF"},
         {"c_unidades_escritas", 1, {"100", "", "100"}, {"KHz", "", "nH"}, "Capacitancia:  µF", "Capacitancia: 25.330295912032 µF"},
         {"l_unidad_con_flecha", 2, {"1000", "1", ""}, {Qt::Key_Up, "pF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},
         {"l_unidades_no_enteras", 2, {"1000", "1", ""}, {"khz", "uF", ""}, "Inductancia:  µH", "Inductancia: 25330.295912 µH"},

@@ -53,6 +53,6 @@ struct Contrato {
 // Fails for every control of the window whose interface tells other than
 // its row, whose children a screen reader cannot walk to and back, or whose
 // characters it cannot find on the screen.
-void comprobar_lo_que_oye_un_lector(const QWidget& ventana, std::initializer_list<Contrato> contrato);
+void comprobar_lo_que_oye_un_lector(QWidget& ventana, std::initializer_list<Contrato> contrato);
 
 } // namespace prueba
