@@ -98,7 +98,11 @@ class Oyente:
 if __name__ == "__main__":
     if len(sys.argv) < 2:
         sys.exit("".join(linea[2:] for linea in open(__file__, encoding="utf-8").readlines()[1:9]))
-    with Oyente(os.path.abspath(sys.argv[1])) as oyente:
+    try:
+        oyente = Oyente(os.path.abspath(sys.argv[1]))
+    except RuntimeError as fallo:
+        sys.exit(f"oir_orca: {fallo}")
+    with oyente:
         print(f"0\tal abrir\t{oyente.al_abrir}")
         for numero, paso in enumerate(sys.argv[2:], 1):
             print(f"{numero}\t{paso}\t{oyente.pulsar(paso.split())}")
