@@ -17,6 +17,7 @@ function(agregar_calculadora NAME)
     qt_add_resources(${NAME}_ventana imagenes_${NAME}
         PREFIX /imagenes
         BASE ${PROJECT_SOURCE_DIR}/assets
+        OPTIONS ${OPCIONES_DE_RCC}
         FILES ${C_IMAGENES})
 
     qt_add_executable(${NAME} main.cpp)

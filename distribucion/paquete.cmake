@@ -21,4 +21,18 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 # Wayland platform; without it they go through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
+
+# Every time in the package (its members', its files') is the date of the
+# changelog's last entry, unless the environment gives one, as
+# dpkg-buildpackage does, so that the same tree gives the same package. Owners
+# are always root.
+find_program(DPKG_PARSECHANGELOG dpkg-parsechangelog)
+if(DPKG_PARSECHANGELOG)
+    execute_process(COMMAND ${DPKG_PARSECHANGELOG} -l ${CMAKE_CURRENT_SOURCE_DIR}/changelog -STimestamp
+        OUTPUT_VARIABLE FECHA_DEL_CHANGELOG OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS changelog)
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/fecha_del_paquete.cmake)
+    file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
+        "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${FECHA_DEL_CHANGELOG})\nendif()\n")
+endif()
 include(CPack)
