@@ -1,6 +1,7 @@
 #include "aplicacion.h"
 
 #include "accesibilidad/accesibilidad.h"
+#include "escritorio/plataforma_grafica.h"
 #include "estilo_de_marcos.h"
 
 #include <QApplication>
@@ -54,10 +55,19 @@ void retener_durante_el_arranque(QtMsgType tipo, const QMessageLogContext& conte
 
 std::unique_ptr<QApplication> crear_aplicacion(const char* programa)
 {
-    // Qt keeps both for the application's life.
-    static int argc = 1;
+    // Qt keeps both for the application's life. The platform, where the
+    // program chooses it, goes in as Qt's own option.
     static QByteArray nombre(programa);
-    static char* argv[] = {nombre.data(), nullptr};
+    static QByteArray opcion("-platform");
+    static QByteArray plataforma;
+    static char* argv[] = {nombre.data(), nullptr, nullptr, nullptr};
+    static int argc = 1;
+    if (const auto elegida = plataforma_para(sesion_del_entorno())) {
+        plataforma = QByteArray::fromStdString(*elegida);
+        argv[1] = opcion.data();
+        argv[2] = plataforma.data();
+        argc = 3;
+    }
 
     arranque().programa = programa;
     const QtMessageHandler anterior = qInstallMessageHandler(retener_durante_el_arranque);

@@ -34,6 +34,10 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
     lienzo_->setFixedSize(cliente);
     fondo_blanco(lienzo_); // also where a scroll area holds it
     setFixedSize(cliente);
+    // No maximize button where the window manager draws the title bar from
+    // what the window asks for.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     crear_imagen(lienzo_, QString::fromLatin1(diseno.logo), QStringLiteral(":/imagenes/logo.svg"),
                  QRect(en_pixeles(diseno.izquierda_del_logo, 120), QSize(329, 96)))
@@ -102,6 +106,17 @@ bool VentanaCalculadora::eventFilter(QObject* objeto, QEvent* evento)
         break;
     }
     return QWidget::eventFilter(objeto, evento);
+}
+
+// A title bar Qt draws itself (on Wayland) may still offer maximize, and a
+// desktop's key or a double-click on a title bar may ask for it: the window
+// returns to its own size at once.
+void VentanaCalculadora::changeEvent(QEvent* evento)
+{
+    QWidget::changeEvent(evento);
+    constexpr Qt::WindowStates agrandada = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (evento->type() == QEvent::WindowStateChange && (windowState() & agrandada))
+        setWindowState(windowState() & ~agrandada);
 }
 
 void VentanaCalculadora::btn_salir_Click() { plataforma::descargar(this); }

@@ -36,6 +36,8 @@ struct DisenoDeVentana {
 // screen's available area, the design sits in a scroll area as large as
 // that area allows, and the window opens inside the screen with its focused
 // control in view; where it fits, the window is the design and nothing else.
+// Being of fixed size, it offers no maximize and never stays maximized or
+// full screen.
 class VentanaCalculadora : public QWidget {
     Q_OBJECT
 
@@ -56,6 +58,7 @@ protected:
 
     bool event(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     void crear_banner(const DisenoDeVentana& diseno);

@@ -1,4 +1,5 @@
 #include "ventana/aplicacion.h"
+#include "ventana/ventana_calculadora.h"
 
 #include "soporte/prueba_gui.h"
 
@@ -23,6 +24,40 @@ TEST(Aplicacion, TextosDeQtEnEspanolYEntradaDeMenu)
     calculadora::preparar_aplicacion(*qApp, QStringLiteral("velorna"));
     EXPECT_TRUE(QFile::exists(QStringLiteral(CARPETA_DE_DISTRIBUCION "/") + QGuiApplication::desktopFileName() +
                               QStringLiteral(".desktop")));
+}
+
+// A window of fixed size asks for no maximize button, and whatever asks it
+// to grow (a title bar Qt draws, a desktop's key) leaves it as it was, while
+// minimized stays minimized.
+TEST(VentanaCalculadora, NoSeMaximiza)
+{
+    calculadora::DisenoDeVentana diseno;
+    diseno.nombre = "frm_prueba";
+    diseno.titulo = "Prueba";
+    diseno.ancho = 6000;
+    diseno.alto = 3000;
+    calculadora::VentanaCalculadora ventana(diseno);
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    EXPECT_FALSE(ventana.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(ventana.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(ventana.windowFlags() & Qt::WindowCloseButtonHint);
+    const QSize tamano = ventana.size();
+    const struct {
+        Qt::WindowStates pedido, queda;
+    } casos[] = {
+        {Qt::WindowMaximized, Qt::WindowNoState},
+        {Qt::WindowFullScreen, Qt::WindowNoState},
+        {Qt::WindowMaximized | Qt::WindowFullScreen, Qt::WindowNoState},
+        {Qt::WindowMinimized | Qt::WindowMaximized, Qt::WindowMinimized},
+    };
+    for (const auto& caso : casos) {
+        ventana.setWindowState(caso.pedido);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ventana.windowState(), caso.queda) << caso.pedido.toInt();
+        EXPECT_EQ(ventana.size(), tamano) << caso.pedido.toInt();
+        ventana.setWindowState(Qt::WindowNoState);
+    }
 }
 
 } // namespace
