@@ -9,6 +9,7 @@ file(WRITE ${TEMA_OSCURO}/qt6ct/qt6ct.conf
 #   orca        the real programs heard through the Orca screen reader
 #   wayland     the real programs as clients of a headless Wayland compositor
 #   paquete     menu entries, AppStream file, the install and the Debian package
+#   gnome       the installed programs inside a headless GNOME Shell session
 
 # One place that registers every test program with ctest.
 #
@@ -99,4 +100,34 @@ function(agregar_pruebas_de_escritorio PROGRAM)
         COMMAND ${PANTALLA_VIRTUAL} -s 3286x1080 dbus-run-session -- ${EN_EL_ESCRITORIO} pantalla ${ejecutable} cabe)
     set_tests_properties(${PROGRAM}_en_pantalla_grande PROPERTIES LABELS escritorio)
     set_tests_properties(${PROGRAM}_en_wayland PROPERTIES LABELS wayland)
+endfunction()
+
+set(EN_GNOME ${PROJECT_SOURCE_DIR}/common/tests/escritorio/en_gnome.py)
+set(CON_GNOME_SHELL ${PROJECT_SOURCE_DIR}/tools/con-gnome-shell)
+
+# The three programs installed as a user installs them (`cmake --install`
+# into ~/.local), started from their menu entries in a headless GNOME Shell
+# session on Wayland, on a 1024 x 600 and a 1366 x 768 screen, judged by the
+# shell (see en_gnome.py); once more with the user's QT_QPA_PLATFORM=wayland.
+# The screenshots go to capturas-gnome. They need root (a private system
+# bus); without it they are skipped.
+function(agregar_pruebas_de_gnome)
+    if(NOT BUILD_TESTING)
+        return()
+    endif()
+    set(instalado ${CMAKE_BINARY_DIR}/instalado)
+    add_test(NAME instalar_como_un_usuario
+        COMMAND sh -c "rm -rf \"$1\" && \"$2\" --install \"$3\" --prefix \"$1\" >/dev/null" instalar
+                ${instalado} ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
+    set_tests_properties(instalar_como_un_usuario PROPERTIES FIXTURES_SETUP instalado LABELS gnome)
+    set(programas filtros velorna mirvesta)
+    foreach(tamano IN ITEMS 1024x600 1366x768)
+        add_test(NAME gnome_${tamano}
+            COMMAND ${CON_GNOME_SHELL} -s ${tamano} -i ${instalado} -f ${CMAKE_BINARY_DIR}/capturas-gnome
+                    /usr/bin/python3 ${EN_GNOME} ~/.local --fotos ${programas})
+    endforeach()
+    add_test(NAME gnome_qt_qpa_platform_wayland
+        COMMAND ${CON_GNOME_SHELL} -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local --wayland ${programas})
+    set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_qt_qpa_platform_wayland PROPERTIES
+        FIXTURES_REQUIRED instalado LABELS gnome SKIP_RETURN_CODE 77 TIMEOUT 300)
 endfunction()

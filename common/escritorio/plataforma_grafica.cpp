@@ -18,7 +18,8 @@ std::string variable(const char* nombre)
 
 bool iguales_sin_mayusculas(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return std::ranges::equal(a, b,
+                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 // GNOME names itself in the list, alone ("GNOME") or after a variant
