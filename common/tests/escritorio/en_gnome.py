@@ -83,7 +83,9 @@ VENTANA = """(() => {
         return {titulo: w.get_title(), nombre: app.get_name(), icono: icono ? icono.to_string() : null,
                 marco: [f.x, f.y, f.width, f.height], area: [a.x, a.y, a.width, a.height],
                 maximizable: w.can_maximize(), maximizada: w.get_maximized(), completa: w.is_fullscreen(),
-                decorada_por_el_programa: w.is_client_decorated(), x11: w.get_client_type() === 1,
+                // GNOME 48 tells only whether it frames the window itself.
+                decorada_por_el_programa: w.is_client_decorated ? w.is_client_decorated() : !w.decorated,
+                x11: w.get_client_type() === 1,
                 pid: w.get_pid(), enfocada: w.has_focus()};
     }
     return null;
