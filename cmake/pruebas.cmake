@@ -10,6 +10,7 @@ file(WRITE ${TEMA_OSCURO}/qt6ct/qt6ct.conf
 #   wayland     the real programs as clients of a headless Wayland compositor
 #   paquete     menu entries, AppStream file, the install and the Debian package
 #   gnome       the installed programs inside a headless GNOME Shell session
+#   plasma      the programs on a headless KWin
 
 # One place that registers every test program with ctest.
 #
@@ -110,8 +111,9 @@ set(CON_GNOME_SHELL ${PROJECT_SOURCE_DIR}/tools/con-gnome-shell)
 # session on Wayland, on a 1024 x 600 and a 1366 x 768 screen, judged by the
 # shell (see en_gnome.py); once more with the user's QT_QPA_PLATFORM=wayland.
 # The screenshots go to capturas-gnome. They need root (a private system
-# bus); without it they are skipped.
-function(agregar_pruebas_de_gnome)
+# bus); without it they are skipped. And the three built programs on a
+# headless KWin, Plasma's compositor (see en_kwin.py).
+function(agregar_pruebas_de_gnome_y_plasma)
     if(NOT BUILD_TESTING)
         return()
     endif()
@@ -130,4 +132,8 @@ function(agregar_pruebas_de_gnome)
         COMMAND ${CON_GNOME_SHELL} -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local --wayland ${programas})
     set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_qt_qpa_platform_wayland PROPERTIES
         FIXTURES_REQUIRED instalado LABELS gnome SKIP_RETURN_CODE 77 TIMEOUT 300)
+    add_test(NAME kwin_1024x600
+        COMMAND dbus-run-session -- /usr/bin/python3 ${PROJECT_SOURCE_DIR}/common/tests/escritorio/en_kwin.py
+                $<TARGET_FILE:filtros> $<TARGET_FILE:velorna> $<TARGET_FILE:mirvesta>)
+    set_tests_properties(kwin_1024x600 PROPERTIES LABELS plasma TIMEOUT 120)
 endfunction()
