@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <ranges>
 #include <string_view>
 
 namespace calculadora {
@@ -26,10 +25,14 @@ bool iguales_sin_mayusculas(std::string_view a, std::string_view b)
 // ("ubuntu:GNOME", "GNOME-Classic:GNOME").
 bool es_gnome(std::string_view escritorios)
 {
-    for (const auto parte : std::views::split(escritorios, ':'))
-        if (iguales_sin_mayusculas(std::string_view(parte.begin(), parte.end()), "GNOME"))
+    while (true) {
+        const auto fin = escritorios.find(':');
+        if (iguales_sin_mayusculas(escritorios.substr(0, fin), "GNOME"))
             return true;
-    return false;
+        if (fin == std::string_view::npos)
+            return false;
+        escritorios.remove_prefix(fin + 1);
+    }
 }
 
 } // namespace

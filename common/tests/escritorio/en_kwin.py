@@ -85,10 +85,17 @@ class KWin:
                                             stderr=subprocess.STDOUT)
         if not esperar(lambda: os.path.exists(os.path.join(self.sesion, "calculadoras")), 20):
             raise RuntimeError("KWin no arrancó: " + open(self.registro).read())
-        esperar(lambda: bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                                      "NameHasOwner", GLib.Variant("(s)", ("org.kde.KWin",)), None, 0, -1,
-                                      None).unpack()[0], 20)
+        # KWin takes its name on the bus before it offers scripting there.
+        if not esperar(self.con_guiones, 20):
+            raise RuntimeError("KWin no ofrece guiones: " + open(self.registro).read())
         self.lecturas = 0
+
+    def con_guiones(self):
+        try:
+            (xml,) = llamar("org.kde.KWin", "/Scripting", "org.freedesktop.DBus.Introspectable", "Introspect")
+        except GLib.Error:
+            return False
+        return "org.kde.kwin.Scripting" in xml
 
     # What KWin knows of its windows, through a script it runs.
     def ventanas(self):
