@@ -135,6 +135,17 @@ QMargins VentanaCalculadora::marco_de_ventana() const
     return ventana ? ventana->frameMargins() : QMargins();
 }
 
+// A Wayland compositor that frames the window itself (KWin, weston) does not
+// tell the window how thick its frame is, nor where its panels stand: room
+// for a title bar is kept, so that the window framed still fits the screen.
+QMargins VentanaCalculadora::marco_sin_medida() const
+{
+    constexpr int barra_de_titulo = 40;
+    const bool enmarcada_por_el_compositor =
+        QGuiApplication::platformName() == QLatin1String("wayland") && marco_de_ventana().isNull();
+    return enmarcada_por_el_compositor ? QMargins(0, barra_de_titulo, 0, 0) : QMargins();
+}
+
 void VentanaCalculadora::encajar_en_pantalla()
 {
     if (!ajustar_al_area())
@@ -157,7 +168,7 @@ bool VentanaCalculadora::ajustar_al_area()
     if (!pantalla)
         return false;
     marco_usado_ = marco_de_ventana();
-    const QSize cabe = pantalla->availableGeometry().size().shrunkBy(marco_usado_);
+    const QSize cabe = pantalla->availableGeometry().size().shrunkBy(marco_usado_ + marco_sin_medida());
     const QSize diseno = lienzo_->size();
 
     if (diseno.width() <= cabe.width() && diseno.height() <= cabe.height()) {
