@@ -135,15 +135,21 @@ QMargins VentanaCalculadora::marco_de_ventana() const
     return ventana ? ventana->frameMargins() : QMargins();
 }
 
-// A Wayland compositor that frames the window itself (KWin, weston) does not
-// tell the window how thick its frame is, nor where its panels stand: room
-// for a title bar is kept, so that the window framed still fits the screen.
-QMargins VentanaCalculadora::marco_sin_medida() const
+// On Wayland a window sees the whole screen as available, wherever the
+// desktop's panels stand, and where the compositor frames it (KWin, weston)
+// it is not told how thick that frame is: room is kept for a panel and for
+// a title bar, so that the framed window still fits a small screen's work
+// area. The frame counted is the largest the window has had: Qt may draw its
+// own until the compositor takes over, and the window, placed by then, must
+// not grow past the area.
+QMargins VentanaCalculadora::margen_en_wayland()
 {
-    constexpr int barra_de_titulo = 40;
-    const bool enmarcada_por_el_compositor =
-        QGuiApplication::platformName() == QLatin1String("wayland") && marco_de_ventana().isNull();
-    return enmarcada_por_el_compositor ? QMargins(0, barra_de_titulo, 0, 0) : QMargins();
+    constexpr int panel = 56; // Plasma's, 44 px, floating 8 px above the edge
+    const QMargins marco = marco_de_ventana();
+    marco_mayor_ =
+        QMargins(std::max(marco_mayor_.left(), marco.left()), std::max(marco_mayor_.top(), marco.top()),
+                 std::max(marco_mayor_.right(), marco.right()), std::max(marco_mayor_.bottom(), marco.bottom()));
+    return marco_mayor_ + QMargins(0, panel, 0, 0);
 }
 
 void VentanaCalculadora::encajar_en_pantalla()
@@ -168,7 +174,8 @@ bool VentanaCalculadora::ajustar_al_area()
     if (!pantalla)
         return false;
     marco_usado_ = marco_de_ventana();
-    const QSize cabe = pantalla->availableGeometry().size().shrunkBy(marco_usado_ + marco_sin_medida());
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const QSize cabe = pantalla->availableGeometry().size().shrunkBy(wayland ? margen_en_wayland() : marco_usado_);
     const QSize diseno = lienzo_->size();
 
     if (diseno.width() <= cabe.width() && diseno.height() <= cabe.height()) {

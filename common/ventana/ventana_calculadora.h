@@ -68,7 +68,7 @@ private:
     // design does not fit; false without a screen.
     bool ajustar_al_area();
     [[nodiscard]] QMargins marco_de_ventana() const;
-    [[nodiscard]] QMargins marco_sin_medida() const;
+    QMargins margen_en_wayland();
     // Scrolls a control that takes the focus from the keyboard or as the
     // window opens into view; a click lands where the user already sees.
     void mostrar_el_foco(QWidget* antes, QWidget* control);
@@ -78,7 +78,8 @@ private:
     accesibilidad::Anunciador* anunciador_;
     QToolButton* btn_salir_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
-    QMargins marco_usado_; // the frame the last placement counted with
+    QMargins marco_usado_;              // the frame the last placement counted with
+    QMargins marco_mayor_{0, 40, 0, 0}; // on Wayland: a title bar, or the largest frame Qt reported
 };
 
 } // namespace calculadora

@@ -49,6 +49,7 @@ fallos = []
 def comprobar(condicion, mensaje):
     if not condicion:
         fallos.append(mensaje)
+    return condicion
 
 
 # The first true value of condicion() within the time, or None.

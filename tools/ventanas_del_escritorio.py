@@ -1,0 +1,161 @@
+#!/usr/bin/python3
+# What a desktop shell knows of its windows, asked of the shell itself over
+# the session bus, and keys and clicks given as its own devices give them:
+#   tools/con-gnome-shell tools/ventanas_del_escritorio.py gnome
+#   tools/con-kwin tools/ventanas_del_escritorio.py kwin
+# prints each window the shell manages, one JSON object a line. The tests of
+# common/tests/escritorio use the classes below.
+import json
+import os
+import shutil
+import sys
+import time
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+
+def llamar(destino, objeto, interfaz, metodo, argumentos=None):
+    return bus.call_sync(destino, objeto, interfaz, metodo, argumentos, None, 0, 10000, None).unpack()
+
+
+# GNOME Shell, through its Eval method (tools/con-gnome-shell opens it).
+class Gnome:
+    VENTANAS = """(() => {
+        const tracker = imports.gi.Shell.WindowTracker.get_default();
+        return global.get_window_actors().map(actor => {
+            const w = actor.meta_window;
+            const app = tracker.get_window_app(w);
+            const f = w.get_frame_rect();
+            const a = w.get_work_area_current_monitor();
+            const icono = app && app.app_info ? app.app_info.get_icon() : null;
+            return {app: app ? app.get_id() : null, titulo: w.get_title(), nombre: app ? app.get_name() : null,
+                    icono: icono ? icono.to_string() : null,
+                    marco: [f.x, f.y, f.width, f.height], area: [a.x, a.y, a.width, a.height],
+                    maximizable: w.can_maximize(), maximizada: w.get_maximized(), completa: w.is_fullscreen(),
+                    // GNOME 48 tells only whether it frames the window itself.
+                    decorada_por_el_programa: w.is_client_decorated ? w.is_client_decorated() : !w.decorated,
+                    x11: w.get_client_type() === 1, pid: w.get_pid(), enfocada: w.has_focus()};
+        });
+    })()"""
+    # Keys pressed in order and released in reverse, then clicks.
+    TECLAS = """(() => {
+        const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
+        const teclado = Clutter.get_default_backend().get_default_seat()
+            .create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
+        const teclas = %s;
+        for (const tecla of teclas)
+            teclado.notify_keyval(GLib.get_monotonic_time(), Clutter[tecla], Clutter.KeyState.PRESSED);
+        for (const tecla of teclas.reverse())
+            teclado.notify_keyval(GLib.get_monotonic_time(), Clutter[tecla], Clutter.KeyState.RELEASED);
+        return true;
+    })()"""
+    CLICS = """(() => {
+        const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
+        const raton = Clutter.get_default_backend().get_default_seat()
+            .create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);
+        raton.notify_absolute_motion(GLib.get_monotonic_time(), %d, %d);
+        for (let i = 0; i < %d; i++) {
+            raton.notify_button(GLib.get_monotonic_time(), Clutter.BUTTON_PRIMARY, Clutter.ButtonState.PRESSED);
+            raton.notify_button(GLib.get_monotonic_time(), Clutter.BUTTON_PRIMARY, Clutter.ButtonState.RELEASED);
+        }
+        return true;
+    })()"""
+
+    def evaluar(self, expresion):
+        correcto, resultado = llamar("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell", "Eval",
+                                     GLib.Variant("(s)", (expresion,)))
+        if not correcto:
+            raise RuntimeError(f"Eval: {resultado}")
+        return json.loads(resultado) if resultado else None
+
+    def ventanas(self):
+        return self.evaluar(self.VENTANAS)
+
+    def ventana(self, aplicacion):
+        return next((v for v in self.ventanas() if v["app"] == aplicacion), None)
+
+    # Starts the application of a menu entry as the shell's launcher does.
+    def lanzar(self, aplicacion):
+        return self.evaluar(f"""(() => {{
+            const app = imports.gi.Shell.AppSystem.get_default().lookup_app({json.dumps(aplicacion)});
+            if (!app) return false;
+            app.launch(0, -1, imports.gi.Shell.AppLaunchGpu.DEFAULT);
+            return true;
+        }})()""")
+
+    def teclas(self, *nombres):
+        self.evaluar(self.TECLAS % json.dumps([f"KEY_{nombre}" for nombre in nombres]))
+
+    def clics(self, x, y, veces=1):
+        self.evaluar(self.CLICS % (x, y, veces))
+
+    # Asks the window of the process to close, as its close button does.
+    def cerrar(self, pid):
+        self.evaluar(f"(() => {{ for (const a of global.get_window_actors()) if (a.meta_window.get_pid() === {pid})"
+                     " a.meta_window.delete(global.get_current_time()); return true; })()")
+
+    def foto(self, archivo):
+        # The shell answers its Screenshot method to the owner of this name only.
+        llamar("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+               GLib.Variant("(su)", ("org.gnome.Screenshot", 0)))
+        temporal = os.path.join(os.environ["XDG_RUNTIME_DIR"], os.path.basename(archivo))
+        llamar("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot", "org.gnome.Shell.Screenshot",
+               "Screenshot", GLib.Variant("(bbs)", (False, False, temporal)))
+        shutil.copyfile(temporal, archivo)
+
+
+# KWin, through scripts it runs (tools/con-kwin keeps what they print).
+class KWin:
+    # KWin 5 lists its windows with clientList(), KWin 6 with windowList().
+    VENTANAS = """
+    const lista = workspace.windowList ? workspace.windowList() : workspace.clientList();
+    print("VENTANAS " + JSON.stringify(lista.filter(w => w.normalWindow).map(w => ({
+        titulo: w.caption, entrada: w.desktopFileName, pid: w.pid,
+        marco: [w.frameGeometry.x, w.frameGeometry.y, w.frameGeometry.width, w.frameGeometry.height],
+        maximizable: w.maximizable, sin_marco: w.noBorder,
+        area: (a => [a.x, a.y, a.width, a.height])(workspace.clientArea(KWin.MaximizeArea, w))}))));
+    """
+
+    def __init__(self):
+        self.registro = os.environ["KWIN_REGISTRO"]
+        self.guion = os.path.join(os.environ["XDG_RUNTIME_DIR"], "ventanas.js")
+        with open(self.guion, "w", encoding="utf-8") as archivo:
+            archivo.write(self.VENTANAS)
+        self.lecturas = 0
+
+    def ventanas(self):
+        self.lecturas += 1
+        nombre = f"ventanas{self.lecturas}"
+        (numero,) = llamar("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", "loadScript",
+                           GLib.Variant("(ss)", (self.guion, nombre)))
+        for objeto in f"/Scripting/Script{numero}", f"/{numero}":  # KWin 6, KWin 5
+            try:
+                llamar("org.kde.KWin", objeto, "org.kde.kwin.Script", "run")
+                break
+            except GLib.Error:
+                continue
+        llamar("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", "unloadScript", GLib.Variant("(s)", (nombre,)))
+        fin = time.monotonic() + 5
+        while time.monotonic() < fin:
+            with open(self.registro, encoding="utf-8", errors="replace") as archivo:
+                lineas = [linea for linea in archivo if "VENTANAS " in linea]
+            if len(lineas) >= self.lecturas:
+                return json.loads(lineas[self.lecturas - 1].split("VENTANAS ", 1)[1])
+            time.sleep(0.05)
+        return []
+
+    # Runs one of KWin's global shortcuts ("Window Maximize"...).
+    def atajo(self, nombre):
+        llamar("org.kde.kglobalaccel", "/component/kwin", "org.kde.kglobalaccel.Component", "invokeShortcut",
+               GLib.Variant("(s)", (nombre,)))
+
+
+if __name__ == "__main__":
+    shell = Gnome() if sys.argv[1] == "gnome" else KWin()
+    for ventana in shell.ventanas():
+        print(json.dumps(ventana, ensure_ascii=False))
