@@ -108,8 +108,9 @@ set(CON_GNOME_SHELL ${PROJECT_SOURCE_DIR}/tools/con-gnome-shell)
 
 # The three programs installed as a user installs them (`cmake --install`
 # into ~/.local), started from their menu entries in a headless GNOME Shell
-# session on Wayland, on a 1024 x 600 and a 1366 x 768 screen, judged by the
-# shell (see en_gnome.py); once more with the user's QT_QPA_PLATFORM=wayland.
+# session on Wayland, on a 1024 x 600 and a 1366 x 768 screen, the latter
+# also at 200 %, judged by the shell (see en_gnome.py); once more with the
+# user's QT_QPA_PLATFORM=wayland.
 # The screenshots go to capturas-gnome. They need root (a private system
 # bus); without it they are skipped. And the three built programs on a
 # headless KWin, Plasma's compositor, on a 1024 x 600 screen with a 44 px
@@ -129,9 +130,11 @@ function(agregar_pruebas_de_gnome_y_plasma)
             COMMAND ${CON_GNOME_SHELL} -s ${tamano} -i ${instalado} -f ${CMAKE_BINARY_DIR}/capturas-gnome
                     /usr/bin/python3 ${EN_GNOME} ~/.local --fotos ${programas})
     endforeach()
+    add_test(NAME gnome_1366x768_al_200
+        COMMAND ${CON_GNOME_SHELL} -s 1366x768 -e 2 -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local ${programas})
     add_test(NAME gnome_qt_qpa_platform_wayland
         COMMAND ${CON_GNOME_SHELL} -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local --wayland ${programas})
-    set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_qt_qpa_platform_wayland PROPERTIES
+    set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_1366x768_al_200 gnome_qt_qpa_platform_wayland PROPERTIES
         FIXTURES_REQUIRED instalado LABELS gnome SKIP_RETURN_CODE 77 TIMEOUT 300)
     add_test(NAME kwin_1024x600_con_panel
         COMMAND ${PROJECT_SOURCE_DIR}/tools/con-kwin -p 44 /usr/bin/python3

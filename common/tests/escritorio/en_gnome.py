@@ -53,8 +53,18 @@ def dentro(marco, area):
     return x >= ax and y >= ay and x + ancho <= ax + aancho and y + alto <= ay + aalto
 
 
+# Whether the control shows inside the frame: whole, or, where it is larger
+# than half the frame (a slider at 200 %), over half the frame.
+def a_la_vista(control, marco):
+    for inicio, largo, marco_inicio, marco_largo in zip(control[:2], control[2:], marco[:2], marco[2:]):
+        comun = min(inicio + largo, marco_inicio + marco_largo) - max(inicio, marco_inicio)
+        if comun < min(largo, marco_largo // 2):
+            return False
+    return True
+
+
 # Every control the tabulator reaches, read through the accessibility bus as
-# the desktop's screen reader reads it, is inside the window's frame.
+# the desktop's screen reader reads it, is in view inside the window's frame.
 def recorrer_con_el_tabulador(programa, marco):
     escritorio = pyatspi.Registry.getDesktop(0)
     app = esperar(lambda: next(a for a in map(escritorio.getChildAtIndex, range(escritorio.childCount))
@@ -63,6 +73,9 @@ def recorrer_con_el_tabulador(programa, marco):
         return
 
     ventana = app.getChildAtIndex(0)  # not the unit lists' pop-ups, which Qt 6.8 lists beside it
+    # Qt 6.4 gives the places in its own pixels, which at 200 % are two of the
+    # screen's: measured against the frame the shell gives.
+    factor = round(marco[2] / ventana.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width * 4) / 4
 
     def enfocado():
         return next(n for n in nodos(ventana) if n.getState().contains(pyatspi.STATE_FOCUSED)
@@ -76,8 +89,9 @@ def recorrer_con_el_tabulador(programa, marco):
             break
         visitados.append(nodo)
         e = nodo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        comprobar(dentro((e.x, e.y, e.width, e.height), marco),
-                  f"{programa}: '{nodo.name}' queda fuera de la vista al llegar con el tabulador")
+        lugar = [round(v * factor) for v in (e.x, e.y, e.width, e.height)]
+        comprobar(a_la_vista(lugar, marco),
+                  f"{programa}: '{nodo.name}' en {lugar} queda fuera de la vista al llegar con el tabulador")
     comprobar(len(visitados) >= 8, f"{programa}: el tabulador solo llega a {len(visitados)} controles")
 
 
