@@ -27,7 +27,9 @@ def llamar(destino, objeto, interfaz, metodo, argumentos=None):
 class Gnome:
     VENTANAS = """(() => {
         const tracker = imports.gi.Shell.WindowTracker.get_default();
-        return global.get_window_actors().map(actor => {
+        const normales = global.get_window_actors().filter(
+            actor => actor.meta_window.get_window_type() === imports.gi.Meta.WindowType.NORMAL);
+        return normales.map(actor => {
             const w = actor.meta_window;
             const app = tracker.get_window_app(w);
             const f = w.get_frame_rect();
