@@ -4,6 +4,8 @@
 #include "estilo.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 namespace calculadora {
@@ -21,10 +23,30 @@ MarcoDeOpciones::MarcoDeOpciones(QWidget* padre, const Diseno& diseno)
         color_de_texto(boton, colores::negro);
         boton->setGeometry(en_pixeles(diseno.primera).translated(0, static_cast<int>(i) * px(diseno.separacion)));
         grupo->addButton(boton, static_cast<int>(i));
+        boton->installEventFilter(this);
         botones_ << boton;
     }
     botones_.front()->setChecked(true);
     connect(grupo, &QButtonGroup::idClicked, this, &MarcoDeOpciones::elegida);
+}
+
+// Qt moves among radio buttons by their position, and these stand in a
+// column, where Left and Right would find none: they act as Up and Down.
+bool MarcoDeOpciones::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::KeyPress) {
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const int en_la_columna = tecla->key() == Qt::Key_Left    ? Qt::Key_Up
+                                  : tecla->key() == Qt::Key_Right ? Qt::Key_Down
+                                                                  : 0;
+        if (en_la_columna != 0) {
+            QKeyEvent equivalente(QEvent::KeyPress, en_la_columna, tecla->modifiers(), QString(), tecla->isAutoRepeat(),
+                                  tecla->count());
+            QCoreApplication::sendEvent(objeto, &equivalente);
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(objeto, evento);
 }
 
 } // namespace calculadora

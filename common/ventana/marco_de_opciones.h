@@ -13,7 +13,8 @@ namespace calculadora {
 // The frame Frame2 of a window's option buttons, a control array: its
 // caption dark green, and the options, 9.75 bold in black on white, one
 // under the other, named "NOMBRE(i)" and numbered i in their group; the
-// first is selected. It says which option the user chose.
+// first is selected. It says which option the user chose. The arrow keys
+// move through the options, Left and Right as Up and Down.
 class MarcoDeOpciones : public QGroupBox {
     Q_OBJECT
 
@@ -35,6 +36,9 @@ public:
 signals:
     // The user chose the option of that index (the array's Click).
     void elegida(int indice);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     QList<QRadioButton*> botones_;

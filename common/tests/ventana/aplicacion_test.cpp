@@ -1,4 +1,5 @@
 #include "ventana/aplicacion.h"
+#include "ventana/marco_de_opciones.h"
 #include "ventana/ventana_calculadora.h"
 
 #include "soporte/prueba_gui.h"
@@ -6,6 +7,8 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QRadioButton>
+#include <QSignalSpy>
 
 namespace {
 
@@ -58,6 +61,43 @@ TEST(VentanaCalculadora, NoSeMaximiza)
         EXPECT_EQ(ventana.size(), tamano) << caso.pedido.toInt();
         ventana.setWindowState(Qt::WindowNoState);
     }
+}
+
+// Left and Right move through the options of a column as Up and Down do,
+// each move a choice; past either end nothing moves.
+TEST(MarcoDeOpciones, FlechasEnLaColumna)
+{
+    QWidget ventana;
+    ventana.resize(300, 300);
+    calculadora::MarcoDeOpciones marco(
+        &ventana, {.titulo = QStringLiteral("Opciones"),
+                   .marco = {0, 0, 3000, 3000},
+                   .puntos_del_titulo = 9.75,
+                   .nombre = QStringLiteral("opt_prueba"),
+                   .opciones = {QStringLiteral("Una"), QStringLiteral("Dos"), QStringLiteral("Tres")},
+                   .primera = {120, 360, 2000, 300},
+                   .separacion = 600});
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    marco.opcion(0)->setFocus();
+    QSignalSpy elecciones(&marco, &calculadora::MarcoDeOpciones::elegida);
+    const struct {
+        Qt::Key tecla;
+        int queda;
+    } pasos[] = {{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1},
+                 {Qt::Key_Up, 0},    {Qt::Key_Left, 0},  {Qt::Key_Down, 1}};
+    QList<int> elegidas;
+    for (const auto& paso : pasos) {
+        QTest::keyClick(QApplication::focusWidget(), paso.tecla);
+        EXPECT_TRUE(marco.opcion(paso.queda)->isChecked()) << paso.tecla;
+        EXPECT_EQ(QApplication::focusWidget(), marco.opcion(paso.queda)) << paso.tecla;
+        if (elegidas.isEmpty() || elegidas.back() != paso.queda)
+            elegidas << paso.queda;
+    }
+    QList<int> senales;
+    for (const QList<QVariant>& senal : elecciones)
+        senales << senal.at(0).toInt();
+    EXPECT_EQ(senales, elegidas);
 }
 
 } // namespace
