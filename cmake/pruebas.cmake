@@ -133,7 +133,7 @@ function(agregar_pruebas_de_gnome_y_plasma)
     add_test(NAME gnome_1366x768_al_200
         COMMAND ${CON_GNOME_SHELL} -s 1366x768 -e 2 -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local ${programas})
     add_test(NAME gnome_qt_qpa_platform_wayland
-        COMMAND ${CON_GNOME_SHELL} -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local --wayland ${programas})
+        COMMAND ${CON_GNOME_SHELL} -q wayland -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local ${programas})
     set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_1366x768_al_200 gnome_qt_qpa_platform_wayland PROPERTIES
         FIXTURES_REQUIRED instalado LABELS gnome SKIP_RETURN_CODE 77 TIMEOUT 300)
     add_test(NAME kwin_1024x600_con_panel

@@ -52,6 +52,21 @@ def comprobar(condicion, mensaje):
     return condicion
 
 
+# Prints each failure and the summary, and ends with the status they make.
+def acabar(resumen):
+    for fallo in fallos:
+        print("FALLO:", fallo)
+    print("mal:" if fallos else "bien:", resumen)
+    sys.exit(1 if fallos else 0)
+
+
+# Whether a rectangle (x, y, width, height) lies inside another.
+def dentro(rectangulo, area):
+    x, y, ancho, alto = rectangulo
+    ax, ay, aancho, aalto = area
+    return x >= ax and y >= ay and x + ancho <= ax + aancho and y + alto <= ay + aalto
+
+
 # The first true value of condicion() within the time, or None.
 def esperar(condicion, segundos=10.0):
     fin = time.monotonic() + segundos
@@ -157,13 +172,11 @@ def con_marco(c):
 
 def en_pantalla(c, cabe):
     raiz = campos(salida("xwininfo", "-root"), ": ")
-
-    def dentro(x, y, ancho, alto):
-        return x >= 0 and y >= 0 and x + ancho <= int(raiz["Width"]) and y + alto <= int(raiz["Height"])
+    pantalla = (0, 0, int(raiz["Width"]), int(raiz["Height"]))
     # The window refits once the window manager has framed it.
-    esperar(lambda: dentro(*con_marco(c)), 5)
+    esperar(lambda: dentro(con_marco(c), pantalla), 5)
     x, y, ancho, alto = con_marco(c)
-    comprobar(dentro(x, y, ancho, alto),
+    comprobar(dentro(con_marco(c), pantalla),
               f"la ventana con su marco ocupa {ancho} x {alto} en ({x}, {y}), fuera de la pantalla")
     barras = [n for n in nodos(c.ventana) if n.getRole() == pyatspi.ROLE_SCROLL_BAR]
     if cabe:
@@ -257,6 +270,4 @@ if __name__ == "__main__":
         sin_pantalla(programa)
     else:
         en_el_escritorio(modo, programa, sys.argv[3:])
-    for fallo in fallos:
-        print("FALLO:", fallo)
-    sys.exit(1 if fallos else 0)
+    acabar(f"{modo} {programa}")

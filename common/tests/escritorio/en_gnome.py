@@ -2,7 +2,7 @@
 # The calculators in a GNOME Shell session, started from their menu entries
 # as the shell starts them, and judged by what the shell itself knows:
 #
-#     tools/con-gnome-shell [-s WxH] [-i PREFIX] [-f FOLDER] en_gnome.py PREFIX [--fotos] [--wayland] PROGRAM...
+#     tools/con-gnome-shell [-s WxH] [-e SCALE] [-q PLATFORM] [-i PREFIX] [-f FOLDER] en_gnome.py PREFIX [--fotos] PROGRAM...
 #
 # PREFIX is where the programs are installed: /usr for the package, ~/.local
 # for the user's own install (tools/con-gnome-shell -i). Each program runs
@@ -17,7 +17,7 @@
 # every control the tabulator reaches is in view; the program says nothing
 # on its error output.
 #
-# With --wayland the user has set QT_QPA_PLATFORM=wayland, and it stands: the
+# Where the user has set QT_QPA_PLATFORM=wayland for the session, it stands: the
 # window draws its own title bar, and neither its maximize button, nor a
 # double-click on it, nor Super+Up leaves the window maximized; it still
 # fits the work area.
@@ -30,7 +30,7 @@ import sys
 import time
 
 import pyatspi
-from en_el_escritorio import comprobar, esperar, fallos, nodos
+from en_el_escritorio import acabar, comprobar, dentro, esperar, nodos
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
 from ventanas_del_escritorio import Gnome  # noqa: E402
@@ -38,19 +38,11 @@ from ventanas_del_escritorio import Gnome  # noqa: E402
 gnome = Gnome()
 
 
-def guardar_errores(prefijo, programas, plataforma):
+def guardar_errores(prefijo, programas):
     for programa in programas:
-        lanzador = os.path.expanduser(f"~/bin/{programa}")
-        eleccion = f"export QT_QPA_PLATFORM={plataforma}\n" if plataforma else ""
-        with open(lanzador, "w", encoding="utf-8") as archivo:
-            archivo.write(f'#!/bin/sh\n{eleccion}exec {prefijo}/bin/{programa} 2>"$HOME/{programa}.err"\n')
-        os.chmod(lanzador, 0o755)
-
-
-def dentro(marco, area):
-    x, y, ancho, alto = marco
-    ax, ay, aancho, aalto = area
-    return x >= ax and y >= ay and x + ancho <= ax + aancho and y + alto <= ay + aalto
+        with open(os.path.expanduser(f"~/bin/{programa}"), "w", encoding="utf-8") as archivo:
+            archivo.write(f'#!/bin/sh\nexec {prefijo}/bin/{programa} 2>"$HOME/{programa}.err"\n')
+            os.fchmod(archivo.fileno(), 0o755)
 
 
 # Whether the control shows inside the frame: whole, or, where it is larger
@@ -142,19 +134,15 @@ def main():
     argumentos = sys.argv[1:]
     prefijo = os.path.expanduser(argumentos.pop(0))
     foto = os.path.expanduser("~/fotos") if "--fotos" in argumentos else None
-    wayland = "--wayland" in argumentos
     programas = [a for a in argumentos if not a.startswith("--")]
-    guardar_errores(prefijo, programas, "wayland" if wayland else None)
+    guardar_errores(prefijo, programas)
     # The tabulator's walk is read as a screen reader reads it, with the
     # desktop's own accessibility setting on (a screen reader's user has it).
     subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
     for programa in programas:
-        probar(programa, foto, wayland)
-    for fallo in fallos:
-        print("FALLO:", fallo)
+        probar(programa, foto, os.environ.get("QT_QPA_PLATFORM") == "wayland")
     version = subprocess.run(["gnome-shell", "--version"], capture_output=True, text=True).stdout.strip()
-    print("mal:" if fallos else "bien:", " ".join(programas), "en", version, os.environ["TAMANO_DE_PANTALLA"])
-    sys.exit(1 if fallos else 0)
+    acabar(f"{' '.join(programas)} en {version} {os.environ['TAMANO_DE_PANTALLA']}")
 
 
 main()

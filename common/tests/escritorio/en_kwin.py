@@ -16,7 +16,7 @@ import sys
 import tempfile
 import time
 
-from en_el_escritorio import comprobar, esperar, fallos
+from en_el_escritorio import acabar, comprobar, dentro, esperar
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
 from ventanas_del_escritorio import KWin  # noqa: E402
@@ -41,9 +41,7 @@ def probar(ejecutable, errores):
               f"{programa}: KWin la asocia a la entrada '{ventana['entrada']}'")
     comprobar(not ventana["sin_marco"], f"{programa}: KWin no dibuja su barra de título")
     comprobar(not ventana["maximizable"], f"{programa}: KWin ofrece maximizarla")
-    x, y, ancho, alto = ventana["marco"]
-    ax, ay, aancho, aalto = ventana["area"]
-    comprobar(x >= ax and y >= ay and x + ancho <= ax + aancho and y + alto <= ay + aalto,
+    comprobar(dentro(ventana["marco"], ventana["area"]),
               f"{programa}: la ventana con su marco ocupa {ventana['marco']}, fuera del área {ventana['area']}")
     kwin.atajo("Window Maximize")
     time.sleep(0.7)
@@ -60,7 +58,4 @@ for ejecutable in sys.argv[1:]:
         errores.seek(0)
         avisos = errores.read().strip()
     comprobar(not avisos, f"{os.path.basename(ejecutable)} dice en su salida de errores: {avisos}")
-for fallo in fallos:
-    print("FALLO:", fallo)
-print("mal:" if fallos else "bien:", " ".join(map(os.path.basename, sys.argv[1:])), "en KWin")
-sys.exit(1 if fallos else 0)
+acabar(" ".join(map(os.path.basename, sys.argv[1:])) + " en KWin")
