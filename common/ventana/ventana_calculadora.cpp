@@ -142,10 +142,9 @@ QMargins VentanaCalculadora::marco_de_ventana() const
 // area. The frame counted is the largest the window has had: Qt may draw its
 // own until the compositor takes over, and the window, placed by then, must
 // not grow past the area.
-QMargins VentanaCalculadora::margen_en_wayland()
+QMargins VentanaCalculadora::margen_en_wayland(QMargins marco)
 {
     constexpr int panel = 56; // Plasma's, 44 px, floating 8 px above the edge
-    const QMargins marco = marco_de_ventana();
     marco_mayor_ =
         QMargins(std::max(marco_mayor_.left(), marco.left()), std::max(marco_mayor_.top(), marco.top()),
                  std::max(marco_mayor_.right(), marco.right()), std::max(marco_mayor_.bottom(), marco.bottom()));
@@ -175,7 +174,8 @@ bool VentanaCalculadora::ajustar_al_area()
         return false;
     marco_usado_ = marco_de_ventana();
     const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    const QSize cabe = pantalla->availableGeometry().size().shrunkBy(wayland ? margen_en_wayland() : marco_usado_);
+    const QSize cabe =
+        pantalla->availableGeometry().size().shrunkBy(wayland ? margen_en_wayland(marco_usado_) : marco_usado_);
     const QSize diseno = lienzo_->size();
 
     if (diseno.width() <= cabe.width() && diseno.height() <= cabe.height()) {

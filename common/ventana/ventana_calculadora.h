@@ -68,7 +68,7 @@ private:
     // design does not fit; false without a screen.
     bool ajustar_al_area();
     [[nodiscard]] QMargins marco_de_ventana() const;
-    QMargins margen_en_wayland();
+    QMargins margen_en_wayland(QMargins marco);
     // Scrolls a control that takes the focus from the keyboard or as the
     // window opens into view; a click lands where the user already sees.
     void mostrar_el_foco(QWidget* antes, QWidget* control);
