@@ -74,7 +74,8 @@ endfunction()
 # it refuses in one line; as a Wayland client of a headless weston, its window
 # maps at its design size, reads as under X11 and ends with "Salir"; on
 # virtual X desktops: read
-# by a screen reader and ended with "Salir"; heard through Orca; on a 1366 x 768 screen at 150 %
+# by a screen reader and ended with "Salir"; heard through Orca, turned on
+# before and after it opens; on a 1366 x 768 screen at 150 %
 # the window with its frame fits and every control comes into view; on a
 # 1920 x 1080 screen the window is its design unchanged, and dragged to a
 # 1366 x 768 screen beside it, it stays where it is dropped.
@@ -110,7 +111,8 @@ set(CON_GNOME_SHELL ${PROJECT_SOURCE_DIR}/tools/con-gnome-shell)
 # into ~/.local), started from their menu entries in a headless GNOME Shell
 # session on Wayland, on a 1024 x 600 and a 1366 x 768 screen, the latter
 # also at 200 %, judged by the shell (see en_gnome.py); once more with the
-# user's QT_QPA_PLATFORM=wayland.
+# user's QT_QPA_PLATFORM=wayland; and heard through Orca, turned on before
+# and after the programs (see con_orca.py).
 # The screenshots go to capturas-gnome. They need root (a private system
 # bus); without it they are skipped. And the three built programs on a
 # headless KWin, Plasma's compositor, on a 1024 x 600 screen with a 44 px
@@ -134,7 +136,9 @@ function(agregar_pruebas_de_gnome_y_plasma)
         COMMAND ${CON_GNOME_SHELL} -s 1366x768 -e 2 -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local ${programas})
     add_test(NAME gnome_qt_qpa_platform_wayland
         COMMAND ${CON_GNOME_SHELL} -q wayland -i ${instalado} /usr/bin/python3 ${EN_GNOME} ~/.local ${programas})
-    set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_1366x768_al_200 gnome_qt_qpa_platform_wayland PROPERTIES
+    add_test(NAME gnome_con_orca
+        COMMAND ${CON_GNOME_SHELL} -i ${instalado} /usr/bin/python3 ${CON_ORCA} --gnome ~/.local)
+    set_tests_properties(gnome_1024x600 gnome_1366x768 gnome_1366x768_al_200 gnome_qt_qpa_platform_wayland gnome_con_orca PROPERTIES
         FIXTURES_REQUIRED instalado LABELS gnome SKIP_RETURN_CODE 77 TIMEOUT 300)
     add_test(NAME kwin_1024x600_con_panel
         COMMAND ${PROJECT_SOURCE_DIR}/tools/con-kwin -p 44 /usr/bin/python3

@@ -44,11 +44,19 @@ class Gnome:
                     x11: w.get_client_type() === 1, pid: w.get_pid(), enfocada: w.has_focus()};
         });
     })()"""
-    # Keys pressed in order and released in reverse, then clicks.
+    # Keys pressed in order and released in reverse, then clicks. One
+    # keyboard for the session, made on first use: a key sent at once through
+    # a keyboard just made may reach no window (teclas waits a moment).
+    TECLADO = """(() => {
+        if (global._teclado_de_prueba)
+            return true;
+        global._teclado_de_prueba = imports.gi.Clutter.get_default_backend().get_default_seat()
+            .create_virtual_device(imports.gi.Clutter.InputDeviceType.KEYBOARD_DEVICE);
+        return false;
+    })()"""
     TECLAS = """(() => {
         const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
-        const teclado = Clutter.get_default_backend().get_default_seat()
-            .create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
+        const teclado = global._teclado_de_prueba;
         const teclas = %s;
         for (const tecla of teclas)
             teclado.notify_keyval(GLib.get_monotonic_time(), Clutter[tecla], Clutter.KeyState.PRESSED);
@@ -91,6 +99,8 @@ class Gnome:
         }})()""")
 
     def teclas(self, *nombres):
+        if not self.evaluar(self.TECLADO):
+            time.sleep(0.5)
         self.evaluar(self.TECLAS % json.dumps([f"KEY_{nombre}" for nombre in nombres]))
 
     def clics(self, x, y, veces=1):

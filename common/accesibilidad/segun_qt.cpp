@@ -2,6 +2,8 @@
 
 #include "notificacion.h"
 
+#include <QLibraryInfo>
+#include <QVersionNumber>
 #include <QWidget>
 
 namespace accesibilidad {
@@ -92,5 +94,14 @@ QString texto_del_valor_de(QAccessibleInterface* /*interfaz*/) { return {}; }
 #endif
 
 TextoDelValor::~TextoDelValor() = default;
+
+// Decided by the Qt the program runs with, which may be newer than the one
+// it was built with. Qt's own switch, read when its bridge starts.
+void abrir_el_puente_al_lector_que_llegue()
+{
+    if (QLibraryInfo::version() < QVersionNumber(6, 8) &&
+        !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+}
 
 } // namespace accesibilidad

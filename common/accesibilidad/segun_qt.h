@@ -56,6 +56,15 @@ private:
     std::unique_ptr<Atributos> atributos_;
 };
 
+// Qt before 6.8 asks the accessibility bus once, as it starts, whether a
+// screen reader listens, and never again: a screen reader turned on later
+// (GNOME's setting, Orca started by hand) would find the program mute for
+// the rest of its run. With such a Qt the program keeps Qt's bridge to the
+// bus open whenever the bus is there, as later Qt opens it when a screen
+// reader comes. Called before the application is created; a choice the user
+// made in the environment stands.
+void abrir_el_puente_al_lector_que_llegue();
+
 // The value text's attributes as screen readers receive them: the text under
 // "valuetext", or nothing where Qt carries no attributes.
 [[nodiscard]] QString texto_del_valor_de(QAccessibleInterface* interfaz);

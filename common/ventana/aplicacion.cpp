@@ -1,6 +1,7 @@
 #include "aplicacion.h"
 
 #include "accesibilidad/accesibilidad.h"
+#include "accesibilidad/segun_qt.h"
 #include "escritorio/plataforma_grafica.h"
 #include "estilo_de_marcos.h"
 
@@ -69,6 +70,7 @@ std::unique_ptr<QApplication> crear_aplicacion(const char* programa)
         argc = 3;
     }
 
+    accesibilidad::abrir_el_puente_al_lector_que_llegue();
     arranque().programa = programa;
     const QtMessageHandler anterior = qInstallMessageHandler(retener_durante_el_arranque);
     auto aplicacion = std::make_unique<QApplication>(argc, argv);

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -177,6 +178,13 @@ bool VentanaCalculadora::ajustar_al_area()
     const QSize cabe =
         pantalla->availableGeometry().size().shrunkBy(wayland ? margen_en_wayland(marco_usado_) : marco_usado_);
     const QSize diseno = lienzo_->size();
+    // Qt clears the focus of a widget it moves to another parent: the
+    // control the user was at (or the design's first) keeps it.
+    QWidget* enfocado = focusWidget();
+    const auto devolver_el_foco = qScopeGuard([this, enfocado] {
+        if (enfocado && focusWidget() != enfocado)
+            enfocado->setFocus();
+    });
 
     if (diseno.width() <= cabe.width() && diseno.height() <= cabe.height()) {
         if (desplazamiento_) {

@@ -1,9 +1,18 @@
 #!/usr/bin/python3
 # What a blind user hears from a calculator, through the real Orca screen
 # reader (heard by tools/oir_orca.py): per program, a table of steps, each
-# with what Orca must say and what it must not.
+# with what Orca must say and what it must not; first with Orca on before the
+# program opens, then with Orca turned on after it (a short table).
 #
 #     tools/con-pantalla-virtual dbus-run-session -- tools/con-orca con_orca.py PROGRAM
+#
+# Inside GNOME (Orca's session as the shell's, the programs installed in
+# PREFIX/bin), the three in turn, each in its own way: filtros opened before
+# Orca on Wayland, where the user has set QT_QPA_PLATFORM=wayland, velorna
+# opened before Orca and mirvesta after it, both through Xwayland as the
+# programs choose:
+#
+#     tools/con-gnome-shell -i PREFIX con_orca.py --gnome ~/.local
 import collections
 import os
 import re
@@ -12,7 +21,7 @@ import sys
 from en_el_escritorio import salida
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
-from oir_orca import Oyente  # noqa: E402
+from oir_orca import EscritorioGnome, Orca, Oyente  # noqa: E402
 
 # One step: its keys (xdotool key names, or "type:TEXT"), the patterns of
 # what Orca must say and of what it must not. What Orca says in a step is
@@ -78,11 +87,40 @@ def pasos_de(programa):
         ],
     }
 
+# Per program, what is heard when Orca comes after the program opened.
+LLEGANDO_DESPUES = {
+    "filtros": [Paso(["Tab"], [r"Resistencia R en kiloohmios slider"]), Paso(["Up"], [r"14\.469 KHz"])],
+    "velorna": [Paso(["type:1", "Tab", "Tab", "type:1"], [r"Inductancia text"]),
+                Paso(["Return"], [r"Frecuencia 159\.155 KHz"])],
+    "mirvesta": [Paso(["Tab"], [r"Longitud de la bobina en centímetros slider"]), Paso(["Up"], [r"0\.0013 µH"])],
+}
+
+
+def oir(programa, pasos, **como):
+    with Oyente(programa, **como) as oyente:
+        print(f"0\tal abrir\t{oyente.al_abrir}", flush=True)
+        return [escuchar(oyente, numero, paso) for numero, paso in enumerate(pasos, 1)]
+
+
 def con_orca(programa):
-    with Oyente(programa) as oyente:
-        print(f"0\tal abrir\t{oyente.al_abrir}")
-        return [escuchar(oyente, numero, paso)
-                for numero, paso in enumerate(pasos_de(programa)[oyente.nombre], 1)]
+    nombre = os.path.basename(programa)
+    print("== Orca antes que el programa")
+    primero = oir(programa, pasos_de(programa)[nombre])
+    print("== Orca encendido después")
+    return primero + oir(programa, LLEGANDO_DESPUES[nombre], despues=True)
+
+
+def en_gnome(prefijo):
+    fallos = []
+    # Orca, once on, leaves the bus's status "enabled" for the rest of the
+    # session: the first program opens in a session that has not had it.
+    for nombre, despues, plataforma in [("filtros", True, "wayland"), ("velorna", True, None),
+                                        ("mirvesta", False, None)]:
+        print(f"== {nombre}, Orca {'encendido después' if despues else 'antes'}, {plataforma or 'xcb'}")
+        fallos += oir(os.path.join(prefijo, "bin", nombre), LLEGANDO_DESPUES[nombre], despues=despues,
+                      escritorio=EscritorioGnome(plataforma))
+    Orca().parar()
+    return fallos
 
 
 # Presses one step's keys and checks what Orca says; its failures.
@@ -98,7 +136,8 @@ def escuchar(oyente, numero, paso):
 
 
 if __name__ == "__main__":
-    fallos = [fallo for fallos_del_paso in con_orca(os.path.abspath(sys.argv[1])) for fallo in fallos_del_paso]
+    pasos = en_gnome(os.path.expanduser(sys.argv[2])) if sys.argv[1] == "--gnome" else con_orca(os.path.abspath(sys.argv[1]))
+    fallos = [fallo for fallos_del_paso in pasos for fallo in fallos_del_paso]
     for fallo in fallos:
         print("FALLO:", fallo)
     sys.exit(1 if fallos else 0)
