@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QRadioButton>
 #include <QSvgWidget>
 #include <QToolButton>
@@ -235,12 +236,18 @@ void VentanaVelorna::opt_parametro_Click(int indice)
     resultado->rotular(QString::fromUtf8(cantidad(parametro).nombre),
                        plataforma::a_qstring(cantidad(parametro).unidad_del_resultado));
     // The row of the quantity computed hides; the entries keep their texts.
+    QStringList pedidas;
     for (std::size_t i = 0; i < filas.size(); ++i) {
         const bool visible = static_cast<int>(i) != indice;
         filas[i].etiqueta->setVisible(visible);
         filas[i].entrada->setVisible(visible);
         filas[i].unidad->setVisible(visible);
+        if (visible)
+            pedidas << filas[i].entrada->accessibleName() + QStringLiteral(" en ") + filas[i].unidad->currentText();
     }
+    // What the entries now ask for, told where the focus is, as a sighted
+    // user sees them change: "Frecuencia en MHz, Inductancia en µH".
+    anunciar(pedidas.join(QStringLiteral(", ")));
 }
 
 void VentanaVelorna::cmb_frec_Change(double factor) { esc_frec = factor; }

@@ -4,11 +4,12 @@
 // - the factory (fabrica.cpp) that gives each of the calculators' own widgets
 //   its interface: the window a frame named by its title, pictures images
 //   named by what they show, sliders the quantity they stand for
-//   (DeslizadorAccesible), read-only boxes their whole text
+//   (DeslizadorAccesible), boxes of one line their whole text
 //   (CajaAccesible), unit lists their given name (ListaAccesible), drawn
 //   strokes nothing at all, a formula one spoken phrase (Formula);
 // - the announcer that tells each new result where the focus is
-//   (Anunciador);
+//   (Anunciador), and the selection events kept from screen readers as
+//   no news (avisos_sobrantes.h);
 // - what differs between the Qt versions the programs are built with
 //   (segun_qt.h), which the tests also ask.
 

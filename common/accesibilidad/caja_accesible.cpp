@@ -15,13 +15,16 @@ void* CajaAccesible::interface_cast(QAccessible::InterfaceType tipo)
 {
     if (tipo == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
+    if (tipo == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface*>(this);
     return QAccessibleWidget::interface_cast(tipo);
 }
 
 QAccessible::State CajaAccesible::state() const
 {
     QAccessible::State estado = QAccessibleWidget::state();
-    estado.readOnly = true;
+    estado.readOnly = caja()->isReadOnly();
+    estado.editable = !caja()->isReadOnly();
     estado.selectableText = true;
     return estado;
 }
@@ -93,6 +96,28 @@ QString CajaAccesible::attributes(int /*posicion*/, int* inicio, int* fin) const
     *inicio = 0;
     *fin = characterCount();
     return {};
+}
+
+// Edits as the user's typing makes them; none in a read-only box.
+void CajaAccesible::replaceText(int inicio, int fin, const QString& texto)
+{
+    if (caja()->isReadOnly())
+        return;
+    QString nuevo = caja()->text();
+    nuevo.replace(inicio, fin - inicio, texto);
+    caja()->setText(nuevo);
+}
+
+void CajaAccesible::deleteText(int inicio, int fin) { replaceText(inicio, fin, {}); }
+
+void CajaAccesible::insertText(int posicion, const QString& texto) { replaceText(posicion, posicion, texto); }
+
+void CajaAccesible::setText(QAccessible::Text texto, const QString& valor)
+{
+    if (texto == QAccessible::Value)
+        replaceText(0, characterCount(), valor);
+    else
+        QAccessibleWidget::setText(texto, valor);
 }
 
 } // namespace accesibilidad

@@ -6,12 +6,14 @@ class QLineEdit;
 
 namespace accesibilidad {
 
-// A CajaDeLectura as screen readers meet it: read-only text of one line, its
-// selection and cursor, which Qt's own line-edit interface also gives. What
-// it adds is the extent of the text's attributes: Qt reports every run as
-// empty, and screen readers that join runs then leave out the last
-// character when they read the box.
-class CajaAccesible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A box of one line of text as screen readers meet it: a read-out
+// (CajaDeLectura, read-only), an entry the user types in, or a unit list's
+// text; its text, selection, cursor and editing, which Qt's own line-edit
+// interface also gives. What it adds is the extent of the text's
+// attributes: Qt reports every run as empty, and screen readers that join
+// runs then leave out the last character when they read the box ("ab" for
+// a refused "abc", nothing for "0").
+class CajaAccesible : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
 public:
     explicit CajaAccesible(QWidget* caja);
 
@@ -32,6 +34,11 @@ public:
     [[nodiscard]] int offsetAtPoint(const QPoint& punto) const override;
     void scrollToSubstring(int inicio, int fin) override;
     [[nodiscard]] QString attributes(int posicion, int* inicio, int* fin) const override;
+
+    void deleteText(int inicio, int fin) override;
+    void insertText(int posicion, const QString& texto) override;
+    void replaceText(int inicio, int fin, const QString& texto) override;
+    void setText(QAccessible::Text texto, const QString& valor) override;
 
 private:
     [[nodiscard]] QLineEdit* caja() const;

@@ -1,5 +1,6 @@
 #include "accesibilidad.h"
 
+#include "avisos_sobrantes.h"
 #include "caja_accesible.h"
 #include "deslizador_accesible.h"
 #include "formula.h"
@@ -14,6 +15,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSvgWidget>
 
 namespace accesibilidad {
@@ -71,7 +73,7 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
         return new TrazoAccesible(control);
     if (es<calculadora::ListaDeUnidades>(clase))
         return new ListaAccesible(control);
-    if (es<calculadora::CajaDeLectura>(clase))
+    if (es<calculadora::CajaDeLectura>(clase) || es<QLineEdit>(clase))
         return new CajaAccesible(control);
     if (es<calculadora::Deslizador>(clase))
         return new DeslizadorAccesible(control);
@@ -86,6 +88,10 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
 
 } // namespace
 
-void instalar_accesibilidad() { QAccessible::installFactory(fabrica); }
+void instalar_accesibilidad()
+{
+    QAccessible::installFactory(fabrica);
+    callar_avisos_sobrantes();
+}
 
 } // namespace accesibilidad

@@ -2,11 +2,13 @@
 #include "soporte/prueba_gui.h"
 #include "ventana_velorna.h"
 
+#include "accesibilidad/anunciador.h"
 #include "ventana/decoracion.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include <variant>
@@ -151,7 +153,13 @@ TEST_F(VentanaVelornaTest, LoQueOyeUnLectorDePantalla)
         {"Label1", {"2 π    CL", StaticText, "", "", oculto}},
     });
     // clang-format on
+    // A text read whole, to its last character, as after a refusal.
+    escribir("txt_capa", "abc");
+    EXPECT_EQ(prueba::lo_que_oye_un_lector(control("txt_capa")).valor, "abc");
+    QSignalSpy dicho(ventana.findChild<accesibilidad::Anunciador*>(), &accesibilidad::Anunciador::dicho);
     elegir_parametro(1);
+    ASSERT_EQ(dicho.size(), 1);
+    EXPECT_EQ(dicho.at(0).at(0).toString(), "Frecuencia en MHz, Inductancia en µH");
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
         {"txt_frec", {"Frecuencia", EditableText, "", "", editable | enfocable}},

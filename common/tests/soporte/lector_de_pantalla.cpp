@@ -50,9 +50,9 @@ Oido lo_que_oye_un_lector(QWidget* control)
               .estados = estados_de(interfaz->state())};
     if (QAccessibleValueInterface* valor = interfaz->valueInterface())
         oido.valor = QString::number(valor->currentValue().toDouble());
-    // A read-only box is read by runs; a box read with a character short
-    // would tell a wrong figure.
-    else if (QAccessibleTextInterface* texto = interfaz->textInterface(); texto && (oido.estados & solo_lectura))
+    // A box is read by runs; a box read with a character short would tell a
+    // wrong figure.
+    else if (QAccessibleTextInterface* texto = interfaz->textInterface())
         oido.valor = leido_por_tramos(texto);
     return oido;
 }
