@@ -14,8 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStringList>
 #include <QRadioButton>
+#include <QStringList>
 #include <QSvgWidget>
 #include <QToolButton>
 

@@ -4,34 +4,55 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include <utility>
-
 namespace accesibilidad {
 namespace {
 
 QAccessible::UpdateHandler anterior = nullptr;
-// The box whose text changed in the event just before, if any.
-const QObject* texto_recien_cambiado = nullptr;
+// What the last focus event was for.
+const QObject* ultimo_enfocado = nullptr;
 
-bool es_cambio_de_texto(QAccessible::Event tipo)
+// A text set again to what it was (a unit list sets its entry's text again
+// when its choice is confirmed): screen readers would say it again.
+bool es_el_mismo_texto(QAccessibleEvent* evento)
 {
-    return tipo == QAccessible::TextInserted || tipo == QAccessible::TextRemoved || tipo == QAccessible::TextUpdated;
+    // The event's type tells its class.
+    const auto* cambio =
+        static_cast<QAccessibleTextUpdateEvent*>(evento); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    return cambio->textRemoved() == cambio->textInserted();
+}
+
+// The box itself, or the unit list the box is the entry of.
+bool es_de_la_caja(const QObject* objeto, const QLineEdit* caja)
+{
+    return objeto && (objeto == caja || objeto == caja->parentWidget());
+}
+
+// A box's selection that Qt makes or ends on its own as the focus moves:
+// the whole text selected as the focus comes in by Tab, before the focus
+// itself is told (the screen reader reads the box with the focus); the
+// selection ended as the focus leaves, when the focus is already elsewhere.
+bool es_seleccion_del_foco(const QLineEdit* caja)
+{
+    if (!caja->hasSelectedText())
+        return !es_de_la_caja(QApplication::focusWidget(), caja);
+    return caja->selectedText() == caja->text() && !es_de_la_caja(ultimo_enfocado, caja);
 }
 
 bool sobra(QAccessibleEvent* evento)
 {
-    const QObject* objeto = evento->object();
-    const bool texto_antes = std::exchange(texto_recien_cambiado, nullptr) == objeto;
-    if (es_cambio_de_texto(evento->type())) {
-        texto_recien_cambiado = objeto;
+    switch (evento->type()) {
+    case QAccessible::Focus:
+        ultimo_enfocado = evento->object();
+        return false;
+    case QAccessible::TextUpdated:
+        return es_el_mismo_texto(evento);
+    case QAccessible::TextSelectionChanged: {
+        const auto* caja = qobject_cast<const QLineEdit*>(evento->object());
+        return caja && es_seleccion_del_foco(caja);
+    }
+    default:
         return false;
     }
-    if (evento->type() != QAccessible::TextSelectionChanged)
-        return false;
-    const auto* caja = qobject_cast<const QLineEdit*>(objeto);
-    if (!caja || caja->hasSelectedText())
-        return false;
-    return texto_antes || QApplication::focusWidget() != caja;
 }
 
 void filtrar(QAccessibleEvent* evento)

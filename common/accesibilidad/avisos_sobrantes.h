@@ -2,13 +2,14 @@
 
 namespace accesibilidad {
 
-// Keeps from screen readers the selection events of a text box that are
-// not news to the user, which Orca would otherwise tell as "Text
-// unselected." over what the user is doing: a box's selection that ends as
-// the focus leaves it (Qt clears it then, when the focus is already on the
-// next control) or as its text is replaced (a unit picked from a list, a
-// character typed over the selected text). Every other event reaches the
-// screen reader as before. Installed once, with the factory.
+// Keeps from screen readers the events of a text box that are no news to
+// the user, which Orca would otherwise tell over what the user is doing:
+// the selection Qt makes or ends on its own as the focus moves (the whole
+// text selected as the focus comes in by Tab, heard as "uF selected", and
+// the selection ended as the focus leaves, heard as "Text unselected." over
+// the next control), and a text set again to what it was, heard again.
+// Every other event reaches the screen reader as before. Installed once,
+// with the factory.
 void callar_avisos_sobrantes();
 
 } // namespace accesibilidad

@@ -13,7 +13,9 @@ namespace accesibilidad {
 // attributes: Qt reports every run as empty, and screen readers that join
 // runs then leave out the last character when they read the box ("ab" for
 // a refused "abc", nothing for "0").
-class CajaAccesible : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
+class CajaAccesible : public QAccessibleWidget,
+                      public QAccessibleTextInterface,
+                      public QAccessibleEditableTextInterface {
 public:
     explicit CajaAccesible(QWidget* caja);
 

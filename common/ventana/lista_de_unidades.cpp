@@ -2,6 +2,8 @@
 
 #include "plataforma/texto.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace calculadora {
@@ -30,6 +32,35 @@ ListaDeUnidades::ListaDeUnidades(QWidget* padre, std::span<const numerico::Unida
         aplicar_la_regla();
         emit editada(factor_);
     });
+}
+
+// The open list's own handling is set up as it opens; this filter, set up
+// again after it, sees the keys first.
+void ListaDeUnidades::showPopup()
+{
+    QComboBox::showPopup();
+    view()->removeEventFilter(this);
+    view()->installEventFilter(this);
+}
+
+bool ListaDeUnidades::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // Qt takes Enter in the open list as its shortcut is looked for.
+    const bool tecla_en_la_lista = objeto == view() && view()->isVisible() &&
+                                   (evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress);
+    if (!tecla_en_la_lista)
+        return QComboBox::eventFilter(objeto, evento);
+    // The event's type tells its class.
+    const int tecla = static_cast<QKeyEvent*>(evento)->key(); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    const QModelIndex elegido = view()->currentIndex();
+    if ((tecla != Qt::Key_Return && tecla != Qt::Key_Enter) || !elegido.isValid())
+        return QComboBox::eventFilter(objeto, evento);
+    setCurrentIndex(elegido.row());
+    hidePopup();
+    emit activated(elegido.row());
+    emit textActivated(itemText(elegido.row()));
+    evento->accept();
+    return true;
 }
 
 void ListaDeUnidades::nombrar(const QString& nombre)

@@ -16,7 +16,9 @@ namespace calculadora {
 // factor in force; any other text keeps the factor before. Typing neither
 // completes nor adds items: what the user types is exactly the list's text.
 // Screen readers announce the list, and its text entry, by the name it is
-// given, not by the unit it shows.
+// given, not by the unit it shows. A unit picked in the open list with Enter
+// is in the entry before the list closes: the focus comes back to the list
+// showing it, and a screen reader says it once, with the focus.
 class ListaDeUnidades : public QComboBox {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ public:
 
     void nombrar(const QString& nombre);
     [[nodiscard]] double factor() const { return factor_; }
+    void showPopup() override;
 
 signals:
     // An item was chosen (the list's Click); the factor then in force.
@@ -33,6 +36,9 @@ signals:
     // The text was edited (the list's Change), matched or not; the factor
     // then in force.
     void editada(double factor);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void aplicar_la_regla();

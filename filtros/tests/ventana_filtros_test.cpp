@@ -4,12 +4,15 @@
 
 #include "ventana/decoracion.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 
 using prueba::en_locale;
@@ -86,6 +89,19 @@ TEST_F(VentanaFiltrosTest, UnidadEscritaOElegida)
     QTest::keyClick(unidades, Qt::Key_Down);
     EXPECT_EQ(resultado(), en_locale("15915.498 MHz"));
     EXPECT_EQ(texto("txt_c"), en_locale("0.01"));
+    // Picked in the open list with Enter: in the entry while the list is
+    // still open (the focus comes back to it shown), and computed once.
+    unidades->showPopup();
+    unidades->view()->setCurrentIndex(unidades->model()->index(0, 0));
+    bool abierta_al_cambiar = false;
+    QObject::connect(unidades->lineEdit(), &QLineEdit::textChanged, unidades,
+                     [&] { abierta_al_cambiar = unidades->view()->isVisible(); });
+    QSignalSpy elegidas(unidades, &QComboBox::activated);
+    QTest::keyClick(unidades->view(), Qt::Key_Return);
+    EXPECT_TRUE(abierta_al_cambiar);
+    EXPECT_FALSE(unidades->view()->isVisible());
+    EXPECT_EQ(elegidas.size(), 1);
+    EXPECT_EQ(resultado(), en_locale("15.915 KHz"));
 }
 
 TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
