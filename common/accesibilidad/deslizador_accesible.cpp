@@ -9,6 +9,7 @@ namespace accesibilidad {
 DeslizadorAccesible::DeslizadorAccesible(QWidget* deslizador)
     : QAccessibleWidget(deslizador, QAccessible::Slider)
     , texto_del_valor_([this] { return text(QAccessible::Value); })
+    , revision_([this] { return text(QAccessible::Name) + u' ' + text(QAccessible::Value); }, [this] { return rect(); })
 {}
 
 calculadora::Deslizador* DeslizadorAccesible::deslizador() const
@@ -20,6 +21,8 @@ void* DeslizadorAccesible::interface_cast(QAccessible::InterfaceType tipo)
 {
     if (tipo == QAccessible::ValueInterface)
         return static_cast<QAccessibleValueInterface*>(this);
+    if (tipo == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(&revision_);
     if (void* propia = texto_del_valor_.interfaz(tipo))
         return propia;
     return QAccessibleWidget::interface_cast(tipo);

@@ -8,7 +8,15 @@ namespace accesibilidad {
 
 ListaAccesible::ListaAccesible(QWidget* lista)
     : QAccessibleWidget(lista, QAccessible::ComboBox)
+    , revision_([this] { return this->lista()->currentText(); }, [this] { return rect(); })
 {}
+
+void* ListaAccesible::interface_cast(QAccessible::InterfaceType tipo)
+{
+    if (tipo == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(&revision_);
+    return QAccessibleWidget::interface_cast(tipo);
+}
 
 QComboBox* ListaAccesible::lista() const { return qobject_cast<QComboBox*>(widget()); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texto_de_revision.h"
+
 #include <QAccessibleWidget>
 
 class QComboBox;
@@ -8,11 +10,13 @@ namespace accesibilidad {
 
 // An editable unit list as Qt presents any combo box (its popup list and its
 // text entry as children, the entry's text as its value), but named by its
-// accessible name: on Linux Qt names a combo box by the text it shows.
+// accessible name: on Linux Qt names a combo box by the text it shows. In a
+// line-by-line review it shows its unit, as on the screen.
 class ListaAccesible : public QAccessibleWidget {
 public:
     explicit ListaAccesible(QWidget* lista);
 
+    void* interface_cast(QAccessible::InterfaceType tipo) override;
     [[nodiscard]] QString text(QAccessible::Text texto) const override;
     [[nodiscard]] QAccessible::State state() const override;
     [[nodiscard]] int childCount() const override;
@@ -24,6 +28,8 @@ public:
 
 private:
     [[nodiscard]] QComboBox* lista() const;
+
+    TextoDeRevision revision_;
 };
 
 } // namespace accesibilidad

@@ -42,7 +42,13 @@ def r_tras_un_paso(programa):
 # in these. Flat review takes the keypad keys as they are with Num Lock off
 # (KP_Up reads the line, KP_Home the one above, KP_Prior the one below). What
 # a step of R in filtros says depends on the program and the Orca that hears
-# it.
+# it. Noise no step may make: Qt's own selection told as the focus moves.
+RUIDO = r"unselected|Selection deleted|\| [unp]F \| selected"
+# A unit said on its own twice in one step.
+DOS_VECES = r"\| ([unp]F|µH|MHz)\.? \|.*\| \1\.? \|"
+AVISO = r"Atencion\.? \| Revise el valor\. No Deben existir valores en 0, ni decimales mal escritos"
+
+
 def pasos_de(programa):
     r = r_tras_un_paso(programa)
     return {
@@ -56,23 +62,39 @@ def pasos_de(programa):
             Paso(["Tab", "Tab"], [r"Filtro Pasa Bajos"]),
             # The high-pass cut-off equals the low-pass one, and is told again.
             Paso(["Down"], [r"Filtro Pasa Altos", r"11\.368 KHz"]),
-            Paso(["Tab"], [r"Unidad de la capacidad"]),
-            Paso(["Down"], [r"C 0\.01 nF, 11\.368 MHz"]),
-            Paso(["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11\.368\. \|$"]),
-            Paso(["KP_Up"] + ["KP_Prior"] * 6, [r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
-                                                 r"Fc igual a uno entre dos pi R C"],
-                 [r"Vo =|\bRf \| Ra\b"]),
+            Paso(["Tab"], [r"Unidad de la capacidad editable combo box"], [RUIDO]),
+            Paso(["Down"], [r"\| nF \|", r"C 0\.01 nF, 11\.368 MHz"], [RUIDO, DOS_VECES]),
+            # The unit picked in the open list, said once as the focus comes back.
+            Paso(["alt+Down"], [r"List with 3 items"], [RUIDO]),
+            Paso(["Down"], [r"\| pF\.? \|"]),
+            Paso(["Return"], [r"combo box\.? \|? ?pF\.", r"C 0\.01 pF, 11368\.213 MHz"], [RUIDO, DOS_VECES]),
+            Paso(["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11368\.213\. \|$"], [RUIDO]),
+            # Flat review: the unit list and the read-outs above, the sliders
+            # (name and value) and the formulas below.
+            Paso(["KP_Up"] + ["KP_Home"] * 4, [r"\| R +\(K\) C pF \|", r"\| 1\.4 0\.01 \|"]),
+            Paso(["KP_Prior"] * 9, [r"Resistencia R en kiloohmios 1\.4 Capacidad C en picofaradios 0\.01",
+                                    r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
+                                    r"Fc igual a uno entre dos pi R C"],
+                 [r"Vo =|\bRf \| Ra\b|percent"]),
         ],
         "velorna": [
-            Paso(["type:1", "Tab", "Tab", "type:1"], [r"Inductancia text"]),
+            Paso(["type:1", "Tab", "Tab", "type:1"], [r"Inductancia text"], [RUIDO]),
             Paso(["Return"], [r"Frecuencia 159\.155 KHz"]),
-            Paso(["Tab", "Tab", "Tab"], [r"Calcular (push )?button"]),
+            Paso(["Tab", "Tab", "Tab"], [r"Calcular (push )?button"], [RUIDO]),
             Paso(["space"], [r"Frecuencia 159\.155 KHz"]),
-            Paso(["KP_Up"] + ["KP_Home"] * 10, [r"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L"],
+            Paso(["KP_Up"] + ["KP_Home"] * 10, [r"F igual a uno entre el producto de dos pi por la raíz cuadrada de C por L",
+                                                r"Capacitancia: 1 µF", r"Inductancia: 1 µH"],
                  [r"F =|2 π"]),
-            Paso(["shift+Tab", "shift+Tab", "shift+Tab", "type:x", "Return"],
-                 [r"Atencion\. \| Revise el valor\. No Deben existir valores en 0, ni decimales mal escritos", r"Aceptar"]),
-            Paso(["Return"], [r"Inductancia text"]),
+            # Choosing what to compute: what the entries now ask for, once.
+            Paso(["shift+Tab"], [r"Frequencia"]),
+            Paso(["Down"], [r"Capacitancia", r"Frecuencia en MHz, Inductancia en µH"], [DOS_VECES]),
+            Paso(["Up"], [r"Capacitancia en µF, Inductancia en µH"]),
+            # A refused value, read whole where the focus stays.
+            Paso(["shift+Tab"] * 4, [r"Capacitancia text"], [RUIDO]),
+            Paso(["ctrl+a", "type:abc", "Return"], [AVISO, r"Aceptar"]),
+            Paso(["Return"], [r"Capacitancia text\.? \|? ?abc\. \|$"]),
+            Paso(["ctrl+a", "type:0", "Return"], [AVISO]),
+            Paso(["Return"], [r"Capacitancia text\.? \|? ?0\. \|$"]),
         ],
         "mirvesta": [
             Paso(["Tab"], [r"Longitud de la bobina en centímetros slider 0(\.0)?\b"]),
@@ -82,8 +104,9 @@ def pasos_de(programa):
             Paso(["Page_Up"], [r"\| 6 \|", r"0\.0459 µH"]),
             Paso(["Tab", "Tab"], [r"Radio de una espira en dieciseisavos de pulgada slider 1\b"]),
             Paso(["Up"], [r"\| 2 \|", r"0\.1552 µH"]),
-            Paso(["KP_Up"] + ["KP_Home"] * 10, [r"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l"],
-                 [r"R   x   n|9R \+ 25 l"]),
+            Paso(["KP_Up"] + ["KP_Home"] * 10, [r"L igual a R al cuadrado por n al cuadrado, dividido entre nueve R más veinticinco l",
+                                                r"Longitud de la bobina en centímetros 0\.1"],
+                 [r"R   x   n|9R \+ 25 l|percent"]),
         ],
     }
 
