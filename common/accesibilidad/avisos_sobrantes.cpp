@@ -38,7 +38,9 @@ bool es_seleccion_del_foco(const QLineEdit* caja)
     return caja->selectedText() == caja->text() && !es_de_la_caja(ultimo_enfocado, caja);
 }
 
-bool sobra(QAccessibleEvent* evento)
+} // namespace
+
+bool es_aviso_sobrante(QAccessibleEvent* evento)
 {
     switch (evento->type()) {
     case QAccessible::Focus:
@@ -55,9 +57,11 @@ bool sobra(QAccessibleEvent* evento)
     }
 }
 
+namespace {
+
 void filtrar(QAccessibleEvent* evento)
 {
-    if (sobra(evento))
+    if (es_aviso_sobrante(evento))
         return;
     // Handed on as Qt hands an event when no filter is installed: to the
     // platform's bridge to the screen readers (or a filter installed before).

@@ -1,5 +1,7 @@
 #pragma once
 
+class QAccessibleEvent;
+
 namespace accesibilidad {
 
 // Keeps from screen readers the events of a text box that are no news to
@@ -11,5 +13,9 @@ namespace accesibilidad {
 // Every other event reaches the screen reader as before. Installed once,
 // with the factory.
 void callar_avisos_sobrantes();
+
+// Whether the event is one of those kept back. Asked of every event, in
+// order: it follows the focus through them.
+[[nodiscard]] bool es_aviso_sobrante(QAccessibleEvent* evento);
 
 } // namespace accesibilidad

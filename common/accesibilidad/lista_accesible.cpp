@@ -9,12 +9,15 @@ namespace accesibilidad {
 ListaAccesible::ListaAccesible(QWidget* lista)
     : QAccessibleWidget(lista, QAccessible::ComboBox)
     , revision_([this] { return this->lista()->currentText(); }, [this] { return rect(); })
+    , texto_del_valor_([this] { return this->lista()->currentText(); })
 {}
 
 void* ListaAccesible::interface_cast(QAccessible::InterfaceType tipo)
 {
     if (tipo == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(&revision_);
+    if (void* propia = texto_del_valor_.interfaz(tipo))
+        return propia;
     return QAccessibleWidget::interface_cast(tipo);
 }
 
@@ -36,22 +39,25 @@ QAccessible::State ListaAccesible::state() const
     return estado;
 }
 
-int ListaAccesible::childCount() const { return 2; }
+// The entry, and the list of units while it is open: a closed list's
+// current item is "focused" in Qt's terms, and a screen reader that looks
+// for the focus as it starts would take it for the user's.
+int ListaAccesible::childCount() const { return lista()->view()->isVisible() ? 2 : 1; }
 
 QAccessibleInterface* ListaAccesible::child(int indice) const
 {
     if (indice == 0)
-        return QAccessible::queryAccessibleInterface(lista()->view());
-    if (indice == 1)
         return QAccessible::queryAccessibleInterface(lista()->lineEdit());
+    if (indice == 1 && lista()->view()->isVisible())
+        return QAccessible::queryAccessibleInterface(lista()->view());
     return nullptr;
 }
 
 int ListaAccesible::indexOfChild(const QAccessibleInterface* hijo) const
 {
-    if (hijo->object() == lista()->view())
-        return 0;
     if (hijo->object() == lista()->lineEdit())
+        return 0;
+    if (hijo->object() == lista()->view() && lista()->view()->isVisible())
         return 1;
     return -1;
 }
@@ -59,7 +65,7 @@ int ListaAccesible::indexOfChild(const QAccessibleInterface* hijo) const
 QAccessibleInterface* ListaAccesible::childAt(int x, int y) const
 {
     const QLineEdit* entrada = lista()->lineEdit();
-    return QRect(entrada->mapToGlobal(QPoint()), entrada->size()).contains(x, y) ? child(1) : nullptr;
+    return QRect(entrada->mapToGlobal(QPoint()), entrada->size()).contains(x, y) ? child(0) : nullptr;
 }
 
 QStringList ListaAccesible::actionNames() const

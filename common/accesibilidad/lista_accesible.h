@@ -1,5 +1,6 @@
 #pragma once
 
+#include "segun_qt.h"
 #include "texto_de_revision.h"
 
 #include <QAccessibleWidget>
@@ -8,10 +9,11 @@ class QComboBox;
 
 namespace accesibilidad {
 
-// An editable unit list as Qt presents any combo box (its popup list and its
-// text entry as children, the entry's text as its value), but named by its
-// accessible name: on Linux Qt names a combo box by the text it shows. In a
-// line-by-line review it shows its unit, as on the screen.
+// An editable unit list as Qt presents any combo box (its text entry and,
+// while open, its popup list as children, the entry's text as its value),
+// but named by its accessible name: on Linux Qt names a combo box by the
+// text it shows. In a line-by-line review it shows its unit, as on the
+// screen.
 class ListaAccesible : public QAccessibleWidget {
 public:
     explicit ListaAccesible(QWidget* lista);
@@ -30,6 +32,7 @@ private:
     [[nodiscard]] QComboBox* lista() const;
 
     TextoDeRevision revision_;
+    TextoDelValor texto_del_valor_; // its unit, where Qt carries it
 };
 
 } // namespace accesibilidad

@@ -128,7 +128,7 @@ TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
         {"Sld_c", {c_en("microfaradios"), Slider, "0.01", en_locale("0.01"), enfocable}},
         {"txt_r", {"Valor de R en kiloohmios", EditableText, en_locale("1"), "", solo_lectura | enfocable}},
         {"txt_c", {"Valor de C en la unidad elegida", EditableText, en_locale("0.01"), "", solo_lectura | enfocable}},
-        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "uF", "", editable | desplegable | enfocable}},
+        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "uF", "uF", editable | desplegable | enfocable}},
         {"opt_filtros(0)", {"Filtro Pasa Bajos", RadioButton, "", "", enfocable}},
         {"txt_result", {"Frecuencia de corte en KHz", EditableText, en_locale("15.915"), "", solo_lectura | enfocable}},
         {"btn_salir", {"Salir", Button, "", "", enfocable}},
@@ -146,7 +146,7 @@ TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
         {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1.1", en_locale("1.1"), enfocable}},
         {"Sld_c", {c_en("nanofaradios"), Slider, "0.01", en_locale("0.01"), enfocable}},
-        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "nF", "", editable | desplegable | enfocable}},
+        {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "nF", "nF", editable | desplegable | enfocable}},
         {"txt_result", {"Frecuencia de corte en MHz", EditableText, en_locale("14.469"), "", solo_lectura | enfocable}},
     });
     // clang-format on

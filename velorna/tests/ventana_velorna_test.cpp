@@ -142,8 +142,8 @@ TEST_F(VentanaVelornaTest, LoQueOyeUnLectorDePantalla)
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
         {"frm_c_tanque", {"Velorna, generador de Onda Portadora", Window, "", "", 0}},
         {"txt_capa", {"Capacitancia", EditableText, "", "", editable | enfocable}},
-        {"cmb_capa", {"Unidad de la capacitancia", ComboBox, "µF", "", editable | desplegable | enfocable}},
-        {"cmb_indu", {"Unidad de la inductancia", ComboBox, "µH", "", editable | desplegable | enfocable}},
+        {"cmb_capa", {"Unidad de la capacitancia", ComboBox, "µF", "µF", editable | desplegable | enfocable}},
+        {"cmb_indu", {"Unidad de la inductancia", ComboBox, "µH", "µH", editable | desplegable | enfocable}},
         {"opt_parametro(1)", {"Capacitancia", RadioButton, "", "", enfocable}},
         {"btb_resulta", {"Calcular", Button, "", "", enfocable}},
         {"txt_result", {"Frecuencia en Hz", EditableText, "", "", solo_lectura | enfocable}},
@@ -163,7 +163,7 @@ TEST_F(VentanaVelornaTest, LoQueOyeUnLectorDePantalla)
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
         {"txt_frec", {"Frecuencia", EditableText, "", "", editable | enfocable}},
-        {"cmb_frec", {"Unidad de la frecuencia", ComboBox, "MHz", "", editable | desplegable | enfocable}},
+        {"cmb_frec", {"Unidad de la frecuencia", ComboBox, "MHz", "MHz", editable | desplegable | enfocable}},
         {"txt_result", {"Capacitancia en µF", EditableText, "", "", solo_lectura | enfocable}},
     });
     // clang-format on

@@ -65,7 +65,7 @@ def pasos_de(programa):
             Paso(["Tab"], [r"Unidad de la capacidad editable combo box"], [RUIDO]),
             Paso(["Down"], [r"\| nF \|", r"C 0\.01 nF, 11\.368 MHz"], [RUIDO, DOS_VECES]),
             # The unit picked in the open list, said once as the focus comes back.
-            Paso(["alt+Down"], [r"List with 3 items"], [RUIDO]),
+            Paso(["alt+Down"], [r"List with 3 items|\| nF\. \|$"], [RUIDO]),  # Orca 48 says the item
             Paso(["Down"], [r"\| pF\.? \|"]),
             Paso(["Return"], [r"combo box\.? \|? ?pF\.", r"C 0\.01 pF, 11368\.213 MHz"], [RUIDO, DOS_VECES]),
             Paso(["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11368\.213\. \|$"], [RUIDO]),
@@ -119,10 +119,18 @@ LLEGANDO_DESPUES = {
 }
 
 
+# Per program, the control where the focus is as its window opens, heard
+# first by an Orca already on or just turned on.
+AL_ABRIR = {"filtros": r"Salir (push )?button", "velorna": r"Capacitancia text",
+            "mirvesta": r"Longitud de la bobina en centímetros read only text"}
+
+
 def oir(programa, pasos, **como):
     with Oyente(programa, **como) as oyente:
         print(f"0\tal abrir\t{oyente.al_abrir}", flush=True)
-        return [escuchar(oyente, numero, paso) for numero, paso in enumerate(pasos, 1)]
+        al_abrir = AL_ABRIR[oyente.nombre]
+        return ([[f"paso 0 (al abrir): no dice /{al_abrir}/"]] * (not re.search(al_abrir, oyente.al_abrir)) +
+                [escuchar(oyente, numero, paso) for numero, paso in enumerate(pasos, 1)])
 
 
 def con_orca(programa):

@@ -85,6 +85,14 @@ void comprobar_lo_que_oye_un_lector(QWidget& ventana, std::initializer_list<Cont
         QAccessibleTextInterface* texto = interfaz->textInterface();
         for (int i = 0; texto && i < texto->characterCount(); ++i)
             EXPECT_TRUE(interfaz->rect().contains(texto->characterRect(i))) << fila.control << " carácter " << i;
+        // What that review shows of a slider: its name and its value as the
+        // read-out writes it, never left out.
+        if (interfaz->valueInterface()) {
+            ASSERT_NE(texto, nullptr) << fila.control;
+            EXPECT_EQ(leido_por_tramos(texto),
+                      interfaz->text(QAccessible::Name) + u' ' + interfaz->text(QAccessible::Value))
+                << fila.control;
+        }
     }
 }
 
