@@ -7,9 +7,18 @@
 namespace accesibilidad {
 namespace {
 
-QAccessible::UpdateHandler anterior = nullptr;
-// What the last focus event was for.
-const QObject* ultimo_enfocado = nullptr;
+// Qt's handler of accessibility events is a plain function: what it needs
+// lives here.
+struct Estado {
+    QAccessible::UpdateHandler anterior = nullptr;
+    const QObject* ultimo_enfocado = nullptr; // what the last focus event was for
+};
+
+Estado& estado()
+{
+    static Estado unico;
+    return unico;
+}
 
 // A text set again to what it was (a unit list sets its entry's text again
 // when its choice is confirmed): screen readers would say it again.
@@ -35,7 +44,7 @@ bool es_seleccion_del_foco(const QLineEdit* caja)
 {
     if (!caja->hasSelectedText())
         return !es_de_la_caja(QApplication::focusWidget(), caja);
-    return caja->selectedText() == caja->text() && !es_de_la_caja(ultimo_enfocado, caja);
+    return caja->selectedText() == caja->text() && !es_de_la_caja(estado().ultimo_enfocado, caja);
 }
 
 } // namespace
@@ -44,7 +53,7 @@ bool es_aviso_sobrante(QAccessibleEvent* evento)
 {
     switch (evento->type()) {
     case QAccessible::Focus:
-        ultimo_enfocado = evento->object();
+        estado().ultimo_enfocado = evento->object();
         return false;
     case QAccessible::TextUpdated:
         return es_el_mismo_texto(evento);
@@ -65,13 +74,13 @@ void filtrar(QAccessibleEvent* evento)
         return;
     // Handed on as Qt hands an event when no filter is installed: to the
     // platform's bridge to the screen readers (or a filter installed before).
-    QAccessible::installUpdateHandler(anterior);
+    QAccessible::installUpdateHandler(estado().anterior);
     QAccessible::updateAccessibility(evento);
     QAccessible::installUpdateHandler(filtrar);
 }
 
 } // namespace
 
-void callar_avisos_sobrantes() { anterior = QAccessible::installUpdateHandler(filtrar); }
+void callar_avisos_sobrantes() { estado().anterior = QAccessible::installUpdateHandler(filtrar); }
 
 } // namespace accesibilidad
