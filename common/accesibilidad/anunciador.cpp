@@ -1,7 +1,8 @@
 #include "anunciador.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <utility>
@@ -17,7 +18,7 @@ Anunciador::Anunciador(QWidget* ventana)
 
 void Anunciador::anunciar(const QString& texto)
 {
-    if (tecla_abajo_ || QGuiApplication::mouseButtons() != Qt::NoButton)
+    if (tecla_abajo_ || boton_abajo_)
         pendiente_ = texto;
     else
         decir(texto);
@@ -38,9 +39,18 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
         [[fallthrough]];
     case QEvent::ApplicationDeactivate: // a key let go in another program is never seen here
         tecla_abajo_ = false;
-        [[fallthrough]];
-    case QEvent::MouseButtonRelease:
+        boton_abajo_ = false;
         if (!pendiente_.isEmpty())
+            decir(std::exchange(pendiente_, {}));
+        break;
+    case QEvent::MouseButtonPress:
+        boton_abajo_ = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        // The event's type tells its class.
+        boton_abajo_ = static_cast<QMouseEvent*>(evento)->buttons() !=
+                       Qt::NoButton; // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+        if (!boton_abajo_ && !pendiente_.isEmpty())
             decir(std::exchange(pendiente_, {}));
         break;
     default:

@@ -35,6 +35,9 @@ private:
     Voz voz_;
     QString pendiente_;
     bool tecla_abajo_ = false;
+    // Followed from the events, not asked of the display on every result
+    // (under X11, Qt asks the server when no button is down).
+    bool boton_abajo_ = false;
 };
 
 } // namespace accesibilidad

@@ -73,14 +73,20 @@ Voz::Voz(QWidget* ventana)
 {}
 
 // A notification that shows is read out by screen readers that know no
-// announcements; hidden and shown again, the same text is read again. It
-// stays shown until the next: a screen reader drops a show that a hide
-// follows before it gets to it.
+// announcements. Shown once and left shown (a screen reader drops a show
+// that a hide follows before it gets to it), it is told as shown again with
+// each text, the same text too. Not hidden and shown again: Qt then asks
+// the display where the pointer is, a round trip to an X server on every
+// result.
 void Voz::decir(const QString& texto)
 {
-    destino_->hide();
     destino_->setAccessibleName(texto);
-    destino_->show();
+    if (!destino_->isVisible()) {
+        destino_->show();
+        return;
+    }
+    QAccessibleEvent mostrada(destino_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&mostrada);
 }
 
 class TextoDelValor::Atributos {};
