@@ -46,13 +46,15 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
     case QEvent::MouseButtonPress:
         boton_abajo_ = true;
         break;
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
         // The event's type tells its class.
-        boton_abajo_ = static_cast<QMouseEvent*>(evento)->buttons() !=
-                       Qt::NoButton; // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+        const auto* raton =
+            static_cast<QMouseEvent*>(evento); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+        boton_abajo_ = raton->buttons() != Qt::NoButton;
         if (!boton_abajo_ && !pendiente_.isEmpty())
             decir(std::exchange(pendiente_, {}));
         break;
+    }
     default:
         break;
     }
