@@ -51,9 +51,13 @@ class EscritorioX11:
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(proceso.pid),
                         "windowactivate"], check=False)
 
+    # Orca's review commands (the keypad) wait for the one before: a press
+    # that comes while Orca still reads a line may be dropped.
     def pulsar(self, tecla):
         orden = ["type", "--delay", "100", tecla[5:]] if tecla.startswith("type:") else ["key", tecla]
         subprocess.run(["xdotool", *orden], check=True)
+        if tecla.startswith("KP_"):
+            time.sleep(0.3)
 
     def cerrar(self, proceso):
         proceso.terminate()

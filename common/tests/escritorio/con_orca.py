@@ -71,8 +71,8 @@ def pasos_de(programa):
             Paso(["Tab"], [r"Frecuencia de corte en MHz read only text\. \| 11368\.213\. \|$"], [RUIDO]),
             # Flat review: the unit list and the read-outs above, the sliders
             # (name and value) and the formulas below.
-            Paso(["KP_Up"] + ["KP_Home"] * 4, [r"\| R +\(K\) C pF \|", r"\| 1\.4 0\.01 \|"]),
-            Paso(["KP_Prior"] * 9, [r"Resistencia R en kiloohmios 1\.4 Capacidad C en picofaradios 0\.01",
+            Paso(["KP_Up"] + ["KP_Home"] * 5, [r"\| R +\(K\) C pF \|", r"\| 1\.4 0\.01 \|"]),
+            Paso(["KP_Prior"] * 10, [r"Resistencia R en kiloohmios 1\.4 Capacidad C en picofaradios 0\.01",
                                     r"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis",
                                     r"Fc igual a uno entre dos pi R C"],
                  [r"Vo =|\bRf \| Ra\b|percent"]),
