@@ -39,25 +39,30 @@ QAccessible::State ListaAccesible::state() const
     return estado;
 }
 
-// The entry, and the list of units while it is open: a closed list's
-// current item is "focused" in Qt's terms, and a screen reader that looks
-// for the focus as it starts would take it for the user's.
-int ListaAccesible::childCount() const { return lista()->view()->isVisible() ? 2 : 1; }
+// The popup list and the entry, while the list is shown: a hidden list (the
+// frequency's in velorna) has its list's current item "focused" in Qt's
+// terms, and a screen reader that looks for the focus as it starts would
+// take it for the user's.
+int ListaAccesible::childCount() const { return lista()->isVisible() ? 2 : 0; }
 
 QAccessibleInterface* ListaAccesible::child(int indice) const
 {
+    if (!lista()->isVisible())
+        return nullptr;
     if (indice == 0)
-        return QAccessible::queryAccessibleInterface(lista()->lineEdit());
-    if (indice == 1 && lista()->view()->isVisible())
         return QAccessible::queryAccessibleInterface(lista()->view());
+    if (indice == 1)
+        return QAccessible::queryAccessibleInterface(lista()->lineEdit());
     return nullptr;
 }
 
 int ListaAccesible::indexOfChild(const QAccessibleInterface* hijo) const
 {
-    if (hijo->object() == lista()->lineEdit())
+    if (!lista()->isVisible())
+        return -1;
+    if (hijo->object() == lista()->view())
         return 0;
-    if (hijo->object() == lista()->view() && lista()->view()->isVisible())
+    if (hijo->object() == lista()->lineEdit())
         return 1;
     return -1;
 }
@@ -65,7 +70,7 @@ int ListaAccesible::indexOfChild(const QAccessibleInterface* hijo) const
 QAccessibleInterface* ListaAccesible::childAt(int x, int y) const
 {
     const QLineEdit* entrada = lista()->lineEdit();
-    return QRect(entrada->mapToGlobal(QPoint()), entrada->size()).contains(x, y) ? child(0) : nullptr;
+    return QRect(entrada->mapToGlobal(QPoint()), entrada->size()).contains(x, y) ? child(1) : nullptr;
 }
 
 QStringList ListaAccesible::actionNames() const

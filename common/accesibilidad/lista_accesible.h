@@ -9,8 +9,8 @@ class QComboBox;
 
 namespace accesibilidad {
 
-// An editable unit list as Qt presents any combo box (its text entry and,
-// while open, its popup list as children, the entry's text as its value),
+// An editable unit list as Qt presents any combo box (its popup list and its
+// text entry as children, while it is shown; the entry's text as its value),
 // but named by its accessible name: on Linux Qt names a combo box by the
 // text it shows. In a line-by-line review it shows its unit, as on the
 // screen.

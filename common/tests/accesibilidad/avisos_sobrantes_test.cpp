@@ -24,9 +24,12 @@ TEST(AvisosSobrantes, SoloLoQueEsNoticia)
     auto* boton = new QPushButton(&ventana);
     boton->move(0, 40);
     ventana.show();
-    QApplication::setActiveWindow(&ventana);
+    ventana.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
     boton->setFocus();
+    // Where Qt is active for screen readers, its own events of the steps go
+    // nowhere: the steps hand theirs on, in the order a screen reader gets them.
+    const auto anterior = QAccessible::installUpdateHandler([](QAccessibleEvent* /*evento*/) {});
 
     using Evento = std::unique_ptr<QAccessibleEvent>;
     const auto seleccion = [entrada]() -> Evento {
@@ -58,6 +61,7 @@ TEST(AvisosSobrantes, SoloLoQueEsNoticia)
         paso.hacer();
         EXPECT_EQ(accesibilidad::es_aviso_sobrante(paso.evento().get()), paso.sobra) << paso.paso;
     }
+    QAccessible::installUpdateHandler(anterior);
 }
 
 } // namespace
