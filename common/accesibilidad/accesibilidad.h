@@ -8,7 +8,7 @@
 //   (CajaAccesible), unit lists their given name (ListaAccesible), drawn
 //   strokes nothing at all, a formula one spoken phrase (Formula);
 // - the announcer that tells each new result where the focus is
-//   (Anunciador), and the selection events kept from screen readers as
+//   (Anunciador), and the text boxes' events kept from screen readers as
 //   no news (avisos_sobrantes.h);
 // - what differs between the Qt versions the programs are built with
 //   (segun_qt.h), which the tests also ask.

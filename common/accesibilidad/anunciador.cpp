@@ -34,30 +34,27 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
         break;
     case QEvent::KeyRelease:
         // The event's type tells its class.
-        if (static_cast<QKeyEvent*>(evento)->isAutoRepeat()) // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
-            break;
-        [[fallthrough]];
-    case QEvent::ApplicationDeactivate: // a key let go in another program is never seen here
+        if (!static_cast<QKeyEvent*>(evento)->isAutoRepeat()) // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+            tecla_abajo_ = false;
+        break;
+    case QEvent::ApplicationDeactivate: // a key or button let go in another program is never seen here
         tecla_abajo_ = false;
         boton_abajo_ = false;
-        if (!pendiente_.isEmpty())
-            decir(std::exchange(pendiente_, {}));
         break;
     case QEvent::MouseButtonPress:
         boton_abajo_ = true;
         break;
     case QEvent::MouseButtonRelease: {
-        // The event's type tells its class.
         const auto* raton =
             static_cast<QMouseEvent*>(evento); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
         boton_abajo_ = raton->buttons() != Qt::NoButton;
-        if (!boton_abajo_ && !pendiente_.isEmpty())
-            decir(std::exchange(pendiente_, {}));
         break;
     }
     default:
-        break;
+        return QObject::eventFilter(objeto, evento);
     }
+    if (!tecla_abajo_ && !boton_abajo_ && !pendiente_.isEmpty())
+        decir(std::exchange(pendiente_, {}));
     return QObject::eventFilter(objeto, evento);
 }
 
