@@ -35,9 +35,9 @@ FrecuenciaDeCorte calcular_frecuencia_corte(std::u16string_view texto_r, std::u1
     const double f = redondear_3(dividir(1.0, x));
 
     // The unit is chosen on the rounded value, so 999.9996 Hz shows as 1 KHz.
-    const EscalaFrecuencia escala = escala_frecuencia(f);
-    const double valor = escala.divisor == 1.0 ? f : redondear_3(dividir(f, escala.divisor));
-    return {escala.unidad, numero_a_texto(valor, sep)};
+    const Unidad& escala = escala_frecuencia(f);
+    const double valor = escala.factor == 1.0 ? f : redondear_3(dividir(f, escala.factor));
+    return {escala.simbolo, numero_a_texto(valor, sep)};
 }
 
 } // namespace filtros

@@ -1,25 +1,12 @@
 #pragma once
 
 #include "numerico/separadores.h"
-#include "numerico/unidades.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace filtros {
-
-// How many units of each capacitance unit make one farad.
-inline constexpr double divisor_microfaradios = 1000000.0;
-inline constexpr double divisor_nanofaradios = 1000000000.0;
-inline constexpr double divisor_picofaradios = 1000000000000.0;
-
-// The unit list: "uF", "nF" and "pF" with their divisors.
-inline constexpr numerico::Unidad unidades_de_capacidad[] = {
-    {u"uF", divisor_microfaradios, u"microfaradios"},
-    {u"nF", divisor_nanofaradios, u"nanofaradios"},
-    {u"pF", divisor_picofaradios, u"picofaradios"},
-};
 
 // The read-out of a slider position: position / escala, written as text.
 // R uses escala 10 (tenths of a kilo-ohm), C uses 100.

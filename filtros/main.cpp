@@ -1,5 +1,5 @@
 #include "ventana_filtros.h"
 
-#include "ventana/aplicacion.h"
+#include "programa/aplicacion.h"
 
 int main() { return calculadora::ejecutar<VentanaFiltros>("filtros"); }

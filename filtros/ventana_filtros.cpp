@@ -3,8 +3,10 @@
 #include "accesibilidad/formula.h"
 #include "frecuencia_corte.h"
 #include "numerico/escritura.h"
-#include "plataforma/manejadores.h"
-#include "plataforma/texto.h"
+#include "numerico/unidades.h"
+#include "servicios/manejadores.h"
+#include "servicios/texto.h"
+#include "ventana/caja_de_lectura.h"
 #include "ventana/deslizador.h"
 #include "ventana/estilo.h"
 #include "ventana/lista_de_unidades.h"
@@ -29,6 +31,10 @@ namespace {
 // Tenths of a kilo-ohm and hundredths of a capacitance unit per slider step.
 constexpr double escala_r = 10.0;
 constexpr double escala_c = 100.0;
+
+// The capacitance unit the list shows at start, whose divisor Form_Load puts
+// in force.
+constexpr const numerico::Unidad& unidad_al_abrir = numerico::unidades_de_capacidad[0];
 
 // The result the window shows until the first event: the low-pass cut-off
 // of the start values.
@@ -61,7 +67,7 @@ VentanaFiltros::VentanaFiltros()
                                                 .unidad = {2880, 1200, 615, 375}});
     resultado->rotular(QStringLiteral("Frecuencia de corte:"), {});
     resultado->mostrar(
-        plataforma::a_qstring(numerico::numero_a_texto(resultado_de_diseno, plataforma::separadores_del_sistema())),
+        servicios::a_qstring(numerico::numero_a_texto(resultado_de_diseno, servicios::separadores_del_sistema())),
         QStringLiteral("KHz"));
     opt_filtros = new MarcoDeOpciones(
         lienzo(), {.titulo = QStringLiteral("Opciones"),
@@ -86,14 +92,14 @@ void VentanaFiltros::crear_formula_pasa_bajos_y_altos()
                            en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
     // clang-format off
     crear_etiqueta(fra_baal, {"Label30", "Frecuencia de corte", 360, 600, 2535, 375, 12, colores::negro});
-    const QList<QLabel*> corte = crear_etiquetas(fra_baal, {
+    const QList<QLabel*> corte = accesibilidad::crear_piezas(fra_baal, {
         {"Label2", "Fc =", 960, 1200, 855, 495, 13.5, colores::rojo},
         {"Label3", "1", 2640, 960, 255, 375, 13.5, colores::rojo},
         {"Label1", " 2 π R C", 2040, 1560, 1215, 375, 13.5, colores::rojo},
     });
     crear_etiqueta(fra_baal, {"Label29", "Salida con ganancia del filtro", 360, 2160, 3735, 375, 12, colores::negro});
-    QLabel* ganancia = crear_etiqueta(fra_baal, {"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul});
-    const QList<QLabel*> rf_entre_ra = crear_etiquetas(fra_baal, {
+    QLabel* ganancia = accesibilidad::crear_piezas(fra_baal, {{"Label6", "Vo =  Vi ( 1+          )", 960, 2760, 2895, 495, 13.5, colores::azul}}).front();
+    const QList<QLabel*> rf_entre_ra = accesibilidad::crear_piezas(fra_baal, {
         {"Label5", "Rf", 3000, 2520, 375, 375, 13.5, colores::azul},
         {"Label4", "Ra", 3000, 3120, 615, 375, 13.5, colores::azul},
     });
@@ -114,13 +120,13 @@ void VentanaFiltros::crear_formula_pasa_banda()
                             en_pixeles(240, 1680, 4815, 3615), fuente(13.5, true), colores::verde);
     // clang-format off
     crear_etiqueta(fra_banda, {"Label27", "Frecuencia de corte inferior", 480, 600, 3495, 255, 12, colores::negro});
-    const QList<QLabel*> inferior = crear_etiquetas(fra_banda, {
+    const QList<QLabel*> inferior = accesibilidad::crear_piezas(fra_banda, {
         {"Label23", "Fci =", 840, 1200, 855, 495, 12, colores::rojo},
         {"Label22", "1", 2640, 960, 255, 375, 12, colores::negro},
         {"Label21", "R1  C1", 2280, 1560, 855, 375, 12, colores::negro},
     });
     crear_etiqueta(fra_banda, {"Label28", "Frecuencia de corte superior", 480, 2160, 3495, 375, 12, colores::negro});
-    const QList<QLabel*> superior = crear_etiquetas(fra_banda, {
+    const QList<QLabel*> superior = accesibilidad::crear_piezas(fra_banda, {
         {"Label26", "Fcs =", 840, 2760, 855, 495, 12, colores::rojo},
         {"Label25", "1", 2640, 2520, 255, 375, 12, colores::negro},
         {"Label24", "R2  C2", 2280, 3120, 855, 375, 12, colores::negro},
@@ -184,9 +190,9 @@ void VentanaFiltros::crear_columnas_r_y_c()
     });
     // clang-format on
 
-    cmb_esc_c = crear_lista_de_unidades(lienzo(), QStringLiteral("cmb_esc_c"), filtros::unidades_de_capacidad,
-                                        filtros::divisor_microfaradios, en_pixeles(6600, 2040, 615, 315),
-                                        fuente(8.25, true), QStringLiteral("Unidad de la capacidad"));
+    cmb_esc_c = crear_lista_de_unidades(
+        lienzo(), QStringLiteral("cmb_esc_c"), {numerico::unidades_de_capacidad, numerico::Grafia::u, unidad_al_abrir},
+        en_pixeles(6600, 2040, 615, 315), fuente(8.25, true), QStringLiteral("Unidad de la capacidad"));
     color_de_texto(cmb_esc_c, colores::rojo);
 
     crear_rectangulo(lienzo(), QStringLiteral("Shape1"), en_pixeles(5385, 3105, 660, 5085));
@@ -198,14 +204,14 @@ void VentanaFiltros::crear_columnas_r_y_c()
 
     // The read-outs start as the sliders' start positions read, written in
     // the user's locale so that every computation reads back what they mean.
-    const numerico::Separadores sep = plataforma::separadores_del_sistema();
+    const numerico::Separadores sep = servicios::separadores_del_sistema();
     txt_r = new CajaDeLectura(lienzo(), QStringLiteral("txt_r"), en_pixeles(5400, 2520, 615, 375), 9.75);
     txt_c = new CajaDeLectura(lienzo(), QStringLiteral("txt_c"), en_pixeles(6480, 2520, 615, 375), 9.75);
-    txt_r->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
+    txt_r->setText(servicios::a_qstring(filtros::lectura_de_deslizador(Sld_r->value(), escala_r, sep)));
     Sld_r->setAccessibleName(QStringLiteral("Resistencia R en kiloohmios"));
     txt_r->setAccessibleName(QStringLiteral("Valor de R en kiloohmios"));
     txt_c->setAccessibleName(QStringLiteral("Valor de C en la unidad elegida"));
-    txt_c->setText(plataforma::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
+    txt_c->setText(servicios::a_qstring(filtros::lectura_de_deslizador(Sld_c->value(), escala_c, sep)));
 }
 
 QList<QWidget*> VentanaFiltros::orden_de_tabulacion() const
@@ -217,15 +223,15 @@ QList<QWidget*> VentanaFiltros::orden_de_tabulacion() const
 
 void VentanaFiltros::conectar_manejadores()
 {
-    plataforma::al_mover(Sld_r, this, &VentanaFiltros::Sld_r_Change);
-    plataforma::al_mover(Sld_c, this, &VentanaFiltros::Sld_c_Change);
-    plataforma::conectar(opt_filtros, &MarcoDeOpciones::elegida, this, &VentanaFiltros::opt_filtros_Click);
-    plataforma::conectar(cmb_esc_c, &ListaDeUnidades::elegida, this, &VentanaFiltros::cmb_esc_c_Click);
-    plataforma::conectar(cmb_esc_c, &ListaDeUnidades::editada, this, &VentanaFiltros::cmb_esc_c_Change);
+    servicios::al_mover(Sld_r, this, &VentanaFiltros::Sld_r_Change);
+    servicios::al_mover(Sld_c, this, &VentanaFiltros::Sld_c_Change);
+    servicios::conectar(opt_filtros, &MarcoDeOpciones::elegida, this, &VentanaFiltros::opt_filtros_Click);
+    servicios::conectar(cmb_esc_c, &ListaDeUnidades::elegida, this, &VentanaFiltros::cmb_esc_c_Click);
+    servicios::conectar(cmb_esc_c, &ListaDeUnidades::editada, this, &VentanaFiltros::cmb_esc_c_Change);
 }
 
 // The divisor of the unit the list shows at start.
-void VentanaFiltros::Form_Load() { divisor_c = cmb_esc_c->factor(); }
+void VentanaFiltros::Form_Load() { divisor_c = unidad_al_abrir.factor; }
 
 void VentanaFiltros::opt_filtros_Click(int indice)
 {
@@ -243,44 +249,46 @@ void VentanaFiltros::opt_filtros_Click(int indice)
     anunciar(resultado->valor_con_unidad());
 }
 
-// A unit chosen or typed: the list's divisor in force, and the cut-off
-// computed again, whether the text matched a unit or not. A new unit is
-// told with what C now stands for and the new cut-off.
-void VentanaFiltros::cmb_esc_c_Click(double factor)
+// A unit chosen or typed: a text that is one of the units puts its divisor
+// in force, any other keeps the divisor before, and the cut-off is computed
+// again either way. A new unit is told with what C now stands for and the
+// new cut-off.
+void VentanaFiltros::cmb_esc_c_Click()
 {
-    const bool otra_unidad = factor != divisor_c;
-    divisor_c = factor;
+    const numerico::Unidad* unidad = cmb_esc_c->unidad();
+    const bool otra_unidad = unidad && unidad->factor != divisor_c;
+    if (unidad)
+        divisor_c = unidad->factor;
     if (otra_unidad)
         nombrar_c();
     calcular_frecuencia_corte();
-    // A new unit is in force only when the list shows it whole.
     if (otra_unidad)
         anunciar(QStringLiteral("C ") + txt_c->text() + u' ' + cmb_esc_c->currentText() + QStringLiteral(", ") +
                  resultado->valor_con_unidad());
 }
 
-void VentanaFiltros::cmb_esc_c_Change(double factor) { cmb_esc_c_Click(factor); }
+void VentanaFiltros::cmb_esc_c_Change() { cmb_esc_c_Click(); }
 
 // The C slider is named with the unit in force: screen readers hear its
 // value in that unit.
 void VentanaFiltros::nombrar_c()
 {
-    if (const numerico::Unidad* unidad = numerico::unidad_de_factor(divisor_c, filtros::unidades_de_capacidad))
-        Sld_c->setAccessibleName(QStringLiteral("Capacidad C en ") + plataforma::a_qstring(unidad->nombre));
+    if (const numerico::Unidad* unidad = numerico::unidad_de_factor(divisor_c, numerico::unidades_de_capacidad))
+        Sld_c->setAccessibleName(QStringLiteral("Capacidad C en ") + servicios::a_qstring(unidad->nombre));
 }
 
 void VentanaFiltros::Sld_r_Change()
 {
-    txt_r->setText(plataforma::a_qstring(
-        filtros::lectura_de_deslizador(Sld_r->value(), escala_r, plataforma::separadores_del_sistema())));
+    txt_r->setText(servicios::a_qstring(
+        filtros::lectura_de_deslizador(Sld_r->value(), escala_r, servicios::separadores_del_sistema())));
     calcular_frecuencia_corte();
     anunciar(resultado->valor_con_unidad());
 }
 
 void VentanaFiltros::Sld_c_Change()
 {
-    txt_c->setText(plataforma::a_qstring(
-        filtros::lectura_de_deslizador(Sld_c->value(), escala_c, plataforma::separadores_del_sistema())));
+    txt_c->setText(servicios::a_qstring(
+        filtros::lectura_de_deslizador(Sld_c->value(), escala_c, servicios::separadores_del_sistema())));
     calcular_frecuencia_corte();
     anunciar(resultado->valor_con_unidad());
 }
@@ -290,6 +298,6 @@ void VentanaFiltros::calcular_frecuencia_corte()
     const bool pasa_banda = opt_filtros->opcion(2)->isChecked();
     const filtros::FrecuenciaDeCorte f =
         filtros::calcular_frecuencia_corte(txt_r->text().toStdU16String(), txt_c->text().toStdU16String(), divisor_c,
-                                           pasa_banda, plataforma::separadores_del_sistema());
-    resultado->mostrar(plataforma::a_qstring(f.valor), plataforma::a_qstring(f.unidad));
+                                           pasa_banda, servicios::separadores_del_sistema());
+    resultado->mostrar(servicios::a_qstring(f.valor), servicios::a_qstring(f.unidad));
 }

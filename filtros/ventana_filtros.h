@@ -1,7 +1,7 @@
 #pragma once
 
+#include "programa/ventana_calculadora.h"
 #include "ventana/controles.h"
-#include "ventana/ventana_calculadora.h"
 
 #include <array>
 
@@ -33,8 +33,8 @@ private:
 
     void Form_Load();
     void opt_filtros_Click(int indice);
-    void cmb_esc_c_Click(double factor);
-    void cmb_esc_c_Change(double factor);
+    void cmb_esc_c_Click();
+    void cmb_esc_c_Change();
     void Sld_r_Change();
     void Sld_c_Change();
     void calcular_frecuencia_corte();

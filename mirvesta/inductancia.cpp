@@ -16,7 +16,10 @@ namespace {
 // 2.5 cm to the inch, as the window's note says; not 2.54.
 constexpr double centimetros_por_pulgada = 2.5;
 
-double en_pulgadas(std::int32_t dieciseisavos) { return dividir(static_cast<double>(dieciseisavos), 16.0); }
+double en_pulgadas(std::int32_t dieciseisavos)
+{
+    return dividir(static_cast<double>(dieciseisavos), dieciseisavos_por_pulgada);
+}
 
 // n x n in 32-bit integers, as the turns count is kept; a square beyond
 // their range is an overflow.
@@ -38,7 +41,7 @@ std::u16string numero_a_texto_con_signo(double x)
 
 std::u16string lectura_de_longitud(std::int32_t decimas_de_cm, Separadores sep)
 {
-    return numero_a_texto(dividir(static_cast<double>(decimas_de_cm), 10.0), sep);
+    return numero_a_texto(dividir(static_cast<double>(decimas_de_cm), posiciones_por_centimetro), sep);
 }
 
 std::u16string lectura_de_espiras(std::int32_t espiras) { return numero_a_texto(espiras); }
@@ -60,7 +63,8 @@ Inductancia calcular_inductancia(std::int32_t radio, std::int32_t espiras, std::
     const auto m = static_cast<double>(cuadrado_entero(espiras));
     Inductancia l{};
     l.numerador = multiplicar(multiplicar(r, r), m);
-    const double termino_de_longitud = multiplicar(dividir(static_cast<double>(longitud), 10.0), 25.0);
+    const double termino_de_longitud =
+        multiplicar(dividir(static_cast<double>(longitud), posiciones_por_centimetro), 25.0);
     l.denominador = sumar(multiplicar(r, 9.0), termino_de_longitud);
     l.inductancia = dividir(l.numerador, l.denominador);
     l.texto = numero_a_texto(redondear_con_factor(l.inductancia, 10000.0, 10000.0), sep);

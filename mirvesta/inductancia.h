@@ -7,6 +7,11 @@
 
 namespace mirvesta {
 
+// The sliders' positions: the length in tenths of a centimetre, the turns
+// one by one, the radius in sixteenths of an inch.
+inline constexpr double posiciones_por_centimetro = 10.0;
+inline constexpr double dieciseisavos_por_pulgada = 16.0;
+
 // The slider read-outs. Length: tenths of a centimetre as centimetres, in
 // the user's locale. Turns: the count. Radius: sixteenths of an inch, never
 // reduced, and the same radius in centimetres at 2.5 cm to the inch, rounded

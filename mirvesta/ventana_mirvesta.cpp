@@ -2,8 +2,8 @@
 
 #include "accesibilidad/formula.h"
 #include "inductancia.h"
-#include "plataforma/manejadores.h"
-#include "plataforma/texto.h"
+#include "servicios/manejadores.h"
+#include "servicios/texto.h"
 #include "ventana/caja_de_lectura.h"
 #include "ventana/controles.h"
 #include "ventana/deslizador.h"
@@ -38,18 +38,18 @@ const QColor verde_de_leyenda{0, 192, 0};
 
 struct Columna {
     const char* nombre = nullptr;
-    const char* marco = nullptr; // the outline drawn around it
+    const char* contorno = nullptr; // the outline drawn around it
     int izquierda = 0;
     int minimo = 0, maximo = 0, paso = 0, paso_grande = 0;
-    double escala = 1.0; // positions per unit of the read-out
+    double posiciones_por_unidad = 1.0; // of the quantity its read-out shows
 };
 
 // One column: the outline, then the slider inside it.
 QSlider* crear_columna(QWidget* padre, const Columna& d)
 {
-    crear_rectangulo(padre, QString::fromLatin1(d.marco), en_pixeles(d.izquierda - 15, 7185, 660, 1965));
+    crear_rectangulo(padre, QString::fromLatin1(d.contorno), en_pixeles(d.izquierda - 15, 7185, 660, 1965));
     return calculadora::crear_deslizador(padre, QString::fromLatin1(d.nombre), en_pixeles(d.izquierda, 7200, 630, 1935),
-                                         d.minimo, d.maximo, d.paso, d.paso_grande, d.escala);
+                                         d.minimo, d.maximo, d.paso, d.paso_grande, d.posiciones_por_unidad);
 }
 
 } // namespace
@@ -63,9 +63,9 @@ VentanaMirvesta::VentanaMirvesta()
     ordenar_tabulacion(orden_de_tabulacion());
     txt_longitud->setFocus();
 
-    plataforma::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
-    plataforma::al_mover(sld_nespiras, this, &VentanaMirvesta::sld_nespiras_Change);
-    plataforma::al_mover(sld_radio, this, &VentanaMirvesta::sld_radio_Change);
+    servicios::al_mover(sld_longitud, this, &VentanaMirvesta::sld_longitud_Change);
+    servicios::al_mover(sld_nespiras, this, &VentanaMirvesta::sld_nespiras_Change);
+    servicios::al_mover(sld_radio, this, &VentanaMirvesta::sld_radio_Change);
 }
 
 void VentanaMirvesta::crear_formula()
@@ -74,7 +74,7 @@ void VentanaMirvesta::crear_formula()
                                    en_pixeles(240, 1680, 8175, 4215), fuente(12, true), colores::verde);
     const QColor& leyenda = colores::negro;
     // clang-format off
-    const QList<QLabel*> formula = crear_etiquetas(marco, {
+    const QList<QLabel*> formula = accesibilidad::crear_piezas(marco, {
         {"Label1", "L =", 1080, 720, 495, 255, 12, colores::rojo, negrita | con_fondo},
         {"Label2", "R   x   n", 1920, 480, 1095, 255, 12, colores::rojo, negrita | con_fondo},
         // The exponents stand raised just after the R and the n, in front.
@@ -126,11 +126,12 @@ void VentanaMirvesta::crear_columnas()
     txt_radio_cm->setText(QStringLiteral("0,16 cm"));
 
     // clang-format off
-    sld_longitud = crear_columna(lienzo(), {.nombre = "sld_longitud", .marco = "Shape1", .izquierda = 360,
-                                            .minimo = 0, .maximo = 100, .paso = 1, .paso_grande = 10, .escala = 10});
-    sld_nespiras = crear_columna(lienzo(), {.nombre = "sld_nespiras", .marco = "Shape2", .izquierda = 1440,
+    sld_longitud = crear_columna(lienzo(), {.nombre = "sld_longitud", .contorno = "Shape1", .izquierda = 360,
+                                            .minimo = 0, .maximo = 100, .paso = 1, .paso_grande = 10,
+                                            .posiciones_por_unidad = mirvesta::posiciones_por_centimetro});
+    sld_nespiras = crear_columna(lienzo(), {.nombre = "sld_nespiras", .contorno = "Shape2", .izquierda = 1440,
                                             .minimo = 1, .maximo = 50, .paso = 1, .paso_grande = 5});
-    sld_radio = crear_columna(lienzo(), {.nombre = "sld_radio", .marco = "Shape3", .izquierda = 2520,
+    sld_radio = crear_columna(lienzo(), {.nombre = "sld_radio", .contorno = "Shape3", .izquierda = 2520,
                                          .minimo = 1, .maximo = 16, .paso = 1, .paso_grande = 2});
     // clang-format on
 
@@ -160,31 +161,31 @@ QList<QWidget*> VentanaMirvesta::orden_de_tabulacion() const
 
 void VentanaMirvesta::sld_longitud_Change()
 {
-    txt_longitud->setText(plataforma::a_qstring(
-        mirvesta::lectura_de_longitud(sld_longitud->value(), plataforma::separadores_del_sistema())));
+    txt_longitud->setText(servicios::a_qstring(
+        mirvesta::lectura_de_longitud(sld_longitud->value(), servicios::separadores_del_sistema())));
     calcular_inductancia();
 }
 
 void VentanaMirvesta::sld_nespiras_Change()
 {
-    txt_nespiras->setText(plataforma::a_qstring(mirvesta::lectura_de_espiras(sld_nespiras->value())));
+    txt_nespiras->setText(servicios::a_qstring(mirvesta::lectura_de_espiras(sld_nespiras->value())));
     calcular_inductancia();
 }
 
 void VentanaMirvesta::sld_radio_Change()
 {
-    txt_radio->setText(plataforma::a_qstring(mirvesta::lectura_de_radio(sld_radio->value())));
-    txt_radio_cm->setText(plataforma::a_qstring(mirvesta::lectura_de_radio_en_cm(sld_radio->value())));
+    txt_radio->setText(servicios::a_qstring(mirvesta::lectura_de_radio(sld_radio->value())));
+    txt_radio_cm->setText(servicios::a_qstring(mirvesta::lectura_de_radio_en_cm(sld_radio->value())));
     calcular_inductancia();
 }
 
 void VentanaMirvesta::calcular_inductancia()
 {
     const mirvesta::Inductancia l = mirvesta::calcular_inductancia(
-        sld_radio->value(), sld_nespiras->value(), sld_longitud->value(), plataforma::separadores_del_sistema());
+        sld_radio->value(), sld_nespiras->value(), sld_longitud->value(), servicios::separadores_del_sistema());
     numerador = l.numerador;
     denominador = l.denominador;
     inductancia = l.inductancia;
-    txt_valorbobina->setText(plataforma::a_qstring(l.texto));
+    txt_valorbobina->setText(servicios::a_qstring(l.texto));
     anunciar(txt_valorbobina->text() + QStringLiteral(" µH"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ventana/ventana_calculadora.h"
+#include "programa/ventana_calculadora.h"
 
 class QLineEdit;
 class QSlider;

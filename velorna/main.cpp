@@ -1,5 +1,5 @@
 #include "ventana_velorna.h"
 
-#include "ventana/aplicacion.h"
+#include "programa/aplicacion.h"
 
 int main() { return calculadora::ejecutar<VentanaVelorna>("velorna"); }

@@ -39,8 +39,8 @@ std::variant<Resultado, Rechazo> frecuencia(const Entradas& t, const Factores& k
 
     const double s = raiz_cuadrada(multiplicar(dividir(c, k.capa), dividir(l, k.indu)));
     const double f = dividir(1.0, multiplicar(s, dos_pi));
-    const EscalaFrecuencia escala = escala_frecuencia(f);
-    return Resultado{escala.unidad, numero_a_texto(redondear_3(dividir(f, escala.divisor)), sep)};
+    const Unidad& escala = escala_frecuencia(f);
+    return Resultado{escala.simbolo, numero_a_texto(redondear_3(dividir(f, escala.factor)), sep)};
 }
 
 std::variant<Resultado, Rechazo> capacitancia(const Entradas& t, const Factores& k, Separadores sep)

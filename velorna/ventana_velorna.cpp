@@ -1,8 +1,9 @@
 #include "ventana_velorna.h"
 
 #include "accesibilidad/formula.h"
-#include "plataforma/manejadores.h"
-#include "plataforma/texto.h"
+#include "numerico/unidades.h"
+#include "servicios/manejadores.h"
+#include "servicios/texto.h"
 #include "ventana/boton_con_imagen.h"
 #include "ventana/controles.h"
 #include "ventana/estilo.h"
@@ -46,8 +47,8 @@ struct Cantidad {
     const char *etiqueta, *entrada, *lista;
     int arriba, ancho_de_etiqueta;
     std::span<const numerico::Unidad> unidades;
-    double factor_al_abrir;
-    std::u16string_view unidad_del_resultado;
+    const numerico::Unidad* al_abrir;
+    const numerico::Unidad* del_resultado;
 };
 const Cantidad cantidades[] = {
     {.nombre = "Frecuencia:",
@@ -56,27 +57,27 @@ const Cantidad cantidades[] = {
      .lista = "cmb_frec",
      .arriba = 4080,
      .ancho_de_etiqueta = 1815,
-     .unidades = velorna::unidades_de_frecuencia,
-     .factor_al_abrir = velorna::factores_al_abrir.frec,
-     .unidad_del_resultado = velorna::unidades_de_frecuencia[0].texto},
+     .unidades = numerico::unidades_de_frecuencia,
+     .al_abrir = &numerico::unidades_de_frecuencia[2],
+     .del_resultado = &numerico::unidades_de_frecuencia[0]},
     {.nombre = "Capacitancia:",
      .etiqueta = "lbl_capa",
      .entrada = "txt_capa",
      .lista = "cmb_capa",
      .arriba = 4800,
      .ancho_de_etiqueta = 1815,
-     .unidades = velorna::unidades_de_capacidad,
-     .factor_al_abrir = velorna::factores_al_abrir.capa,
-     .unidad_del_resultado = velorna::unidad_de_capacidad_calculada},
+     .unidades = numerico::unidades_de_capacidad,
+     .al_abrir = &numerico::unidades_de_capacidad[0],
+     .del_resultado = &velorna::unidad_de_capacidad_calculada},
     {.nombre = "Inductancia:",
      .etiqueta = "lbl_indu",
      .entrada = "txt_indu",
      .lista = "cmb_indu",
      .arriba = 5520,
      .ancho_de_etiqueta = 1935,
-     .unidades = velorna::unidades_de_inductancia,
-     .factor_al_abrir = velorna::factores_al_abrir.indu,
-     .unidad_del_resultado = velorna::unidad_de_inductancia_calculada},
+     .unidades = numerico::unidades_de_inductancia,
+     .al_abrir = &numerico::unidades_de_inductancia[1],
+     .del_resultado = &velorna::unidad_de_inductancia_calculada},
 };
 static_assert(static_cast<int>(Parametro::frecuencia) == 0 && static_cast<int>(Parametro::capacitancia) == 1 &&
                   static_cast<int>(Parametro::inductancia) == 2,
@@ -116,7 +117,7 @@ VentanaVelorna::VentanaVelorna()
                                                 .valor = {240, 960, 2775, 495},
                                                 .unidad = {3120, 1080, 615, 375}});
     resultado->rotular(QString::fromUtf8(cantidad(parametro).nombre),
-                       plataforma::a_qstring(cantidad(parametro).unidad_del_resultado));
+                       servicios::a_qstring(cantidad(parametro).del_resultado->simbolo));
     ordenar_tabulacion(orden_de_tabulacion());
     filas[static_cast<std::size_t>(Parametro::capacitancia)].entrada->setFocus();
 
@@ -129,11 +130,11 @@ void VentanaVelorna::crear_formula()
     QGroupBox* marco = crear_marco(lienzo(), QStringLiteral("Frame1"), QStringLiteral("Fórmula"),
                                    en_pixeles(120, 1800, 3975, 2055), fuente(12, true), colores::verde);
     // clang-format off
-    const QList<QLabel*> uno_entre = crear_etiquetas(marco, {
+    const QList<QLabel*> uno_entre = accesibilidad::crear_piezas(marco, {
         {"Label2", "F =", 360, 840, 855, 495, 18, colores::rojo, negrita | con_fondo},
         {"Label3", "1", 2040, 600, 255, 495, 18, colores::rojo},
     });
-    QLabel* raiz = crear_etiqueta(marco, {"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo, negrita | con_fondo});
+    QLabel* raiz = accesibilidad::crear_piezas(marco, {{"Label1", "2 π    CL", 1560, 1200, 1575, 615, 18, colores::rojo, negrita | con_fondo}}).front();
     // clang-format on
     // The fraction bar, then the radical sign over "CL" in three strokes.
     crear_linea(marco, QStringLiteral("Line4"), en_pixeles(1200, 1080), en_pixeles(3120, 1080), colores::negro, 1);
@@ -180,9 +181,9 @@ void VentanaVelorna::crear_filas()
         fila.entrada->setGeometry(en_pixeles(1920, c.arriba, 1095, 375));
         const QString nombre = sin_dos_puntos(fila.etiqueta->text());
         fila.entrada->setAccessibleName(nombre);
-        fila.unidad = crear_lista_de_unidades(lienzo(), QString::fromLatin1(c.lista), c.unidades, c.factor_al_abrir,
-                                              en_pixeles(3240, c.arriba, 855, 360), fuente(9.75),
-                                              QStringLiteral("Unidad de la ") + nombre.toLower());
+        fila.unidad = crear_lista_de_unidades(
+            lienzo(), QString::fromLatin1(c.lista), {c.unidades, numerico::Grafia::micro, *c.al_abrir},
+            en_pixeles(3240, c.arriba, 855, 360), fuente(9.75), QStringLiteral("Unidad de la ") + nombre.toLower());
     }
     const Fila& frecuencia = filas[static_cast<std::size_t>(Parametro::frecuencia)];
     for (QWidget* control : std::initializer_list<QWidget*>{frecuencia.etiqueta, frecuencia.entrada, frecuencia.unidad})
@@ -205,25 +206,25 @@ ListaDeUnidades* VentanaVelorna::lista_de(Parametro cantidad) const
 
 void VentanaVelorna::conectar_manejadores()
 {
-    plataforma::conectar(opt_parametro, &MarcoDeOpciones::elegida, this, &VentanaVelorna::opt_parametro_Click);
-    plataforma::conectar(btb_resulta, &QToolButton::clicked, this, &VentanaVelorna::btb_resulta_Click);
+    servicios::conectar(opt_parametro, &MarcoDeOpciones::elegida, this, &VentanaVelorna::opt_parametro_Click);
+    servicios::conectar(btb_resulta, &QToolButton::clicked, this, &VentanaVelorna::btb_resulta_Click);
     // By Parametro, as the rows.
     const std::array al_cambiar_la_unidad{&VentanaVelorna::cmb_frec_Change, &VentanaVelorna::cmb_capa_Change,
                                           &VentanaVelorna::cmb_indu_Change};
     for (std::size_t i = 0; i < filas.size(); ++i) {
         // Enter in an entry computes as "Calcular" does; the focus stays in the entry.
-        plataforma::conectar(filas[i].entrada, &QLineEdit::returnPressed, this, &VentanaVelorna::btb_resulta_Click);
-        plataforma::conectar(filas[i].unidad, &ListaDeUnidades::elegida, this, al_cambiar_la_unidad[i]);
-        plataforma::conectar(filas[i].unidad, &ListaDeUnidades::editada, this, al_cambiar_la_unidad[i]);
+        servicios::conectar(filas[i].entrada, &QLineEdit::returnPressed, this, &VentanaVelorna::btb_resulta_Click);
+        servicios::conectar(filas[i].unidad, &ListaDeUnidades::elegida, this, al_cambiar_la_unidad[i]);
+        servicios::conectar(filas[i].unidad, &ListaDeUnidades::editada, this, al_cambiar_la_unidad[i]);
     }
 }
 
 // The factors of the units the lists show at start.
 void VentanaVelorna::Form_Load()
 {
-    esc_capa = lista_de(Parametro::capacitancia)->factor();
-    esc_indu = lista_de(Parametro::inductancia)->factor();
-    esc_frec = lista_de(Parametro::frecuencia)->factor();
+    esc_capa = cantidad(Parametro::capacitancia).al_abrir->factor;
+    esc_indu = cantidad(Parametro::inductancia).al_abrir->factor;
+    esc_frec = cantidad(Parametro::frecuencia).al_abrir->factor;
 }
 
 void VentanaVelorna::opt_parametro_Click(int indice)
@@ -234,7 +235,7 @@ void VentanaVelorna::opt_parametro_Click(int indice)
     }
     parametro = static_cast<Parametro>(indice);
     resultado->rotular(QString::fromUtf8(cantidad(parametro).nombre),
-                       plataforma::a_qstring(cantidad(parametro).unidad_del_resultado));
+                       servicios::a_qstring(cantidad(parametro).del_resultado->simbolo));
     // The row of the quantity computed hides; the entries keep their texts.
     QStringList pedidas;
     for (std::size_t i = 0; i < filas.size(); ++i) {
@@ -250,11 +251,17 @@ void VentanaVelorna::opt_parametro_Click(int indice)
     anunciar(pedidas.join(QStringLiteral(", ")));
 }
 
-void VentanaVelorna::cmb_frec_Change(double factor) { esc_frec = factor; }
+void VentanaVelorna::cmb_frec_Change() { tomar_factor(Parametro::frecuencia, esc_frec); }
 
-void VentanaVelorna::cmb_capa_Change(double factor) { esc_capa = factor; }
+void VentanaVelorna::cmb_capa_Change() { tomar_factor(Parametro::capacitancia, esc_capa); }
 
-void VentanaVelorna::cmb_indu_Change(double factor) { esc_indu = factor; }
+void VentanaVelorna::cmb_indu_Change() { tomar_factor(Parametro::inductancia, esc_indu); }
+
+void VentanaVelorna::tomar_factor(Parametro cantidad, double& factor) const
+{
+    if (const numerico::Unidad* unidad = lista_de(cantidad)->unidad())
+        factor = unidad->factor;
+}
 
 void VentanaVelorna::btb_resulta_Click()
 {
@@ -264,17 +271,17 @@ void VentanaVelorna::btb_resulta_Click()
     const std::u16string frec = texto(Parametro::frecuencia);
     const std::u16string capa = texto(Parametro::capacitancia);
     const std::u16string indu = texto(Parametro::inductancia);
-    const auto solucion = velorna::resolver(parametro, {.frec = frec, .capa = capa, .indu = indu},
-                                            {.frec = esc_frec, .capa = esc_capa, .indu = esc_indu},
-                                            plataforma::separadores_del_sistema());
+    const auto solucion =
+        velorna::resolver(parametro, {.frec = frec, .capa = capa, .indu = indu},
+                          {.frec = esc_frec, .capa = esc_capa, .indu = esc_indu}, servicios::separadores_del_sistema());
     if (const auto* rechazo = std::get_if<velorna::Rechazo>(&solucion)) {
-        plataforma::avisar(this, *rechazo == velorna::Rechazo::valor_cero ? aviso_de_cero : aviso_de_numero_invalido);
+        servicios::avisar(this, *rechazo == velorna::Rechazo::valor_cero ? aviso_de_cero : aviso_de_numero_invalido);
         return;
     }
     const auto& r = std::get<velorna::Resultado>(solucion);
     if (r.unidad)
-        resultado->mostrar(plataforma::a_qstring(r.valor), plataforma::a_qstring(*r.unidad));
+        resultado->mostrar(servicios::a_qstring(r.valor), servicios::a_qstring(*r.unidad));
     else
-        resultado->mostrar(plataforma::a_qstring(r.valor));
+        resultado->mostrar(servicios::a_qstring(r.valor));
     anunciar(resultado->frase());
 }

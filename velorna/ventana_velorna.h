@@ -1,7 +1,7 @@
 #pragma once
 
+#include "programa/ventana_calculadora.h"
 #include "resonancia.h"
-#include "ventana/ventana_calculadora.h"
 
 #include <array>
 
@@ -39,10 +39,12 @@ private:
     void Form_Load();
     void opt_parametro_Click(int indice);
     // Click (an item chosen) and Change (the text edited) of one unit list
-    // are one handler: the factor the list reports becomes the window's.
-    void cmb_frec_Change(double factor);
-    void cmb_capa_Change(double factor);
-    void cmb_indu_Change(double factor);
+    // are one handler: a text that is one of the list's units puts its
+    // factor in force, any other keeps the factor before.
+    void cmb_frec_Change();
+    void cmb_capa_Change();
+    void cmb_indu_Change();
+    void tomar_factor(velorna::Parametro cantidad, double& factor) const;
     void btb_resulta_Click();
 
     velorna::Parametro parametro = velorna::Parametro::frecuencia;

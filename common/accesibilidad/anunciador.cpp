@@ -33,8 +33,7 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
         tecla_abajo_ = true;
         break;
     case QEvent::KeyRelease:
-        // The event's type tells its class.
-        if (!static_cast<QKeyEvent*>(evento)->isAutoRepeat()) // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+        if (!static_cast<QKeyEvent*>(evento)->isAutoRepeat())
             tecla_abajo_ = false;
         break;
     case QEvent::ApplicationDeactivate: // a key or button let go in another program is never seen here
@@ -45,8 +44,7 @@ bool Anunciador::eventFilter(QObject* objeto, QEvent* evento)
         boton_abajo_ = true;
         break;
     case QEvent::MouseButtonRelease: {
-        const auto* raton =
-            static_cast<QMouseEvent*>(evento); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+        const auto* raton = static_cast<QMouseEvent*>(evento);
         boton_abajo_ = raton->buttons() != Qt::NoButton;
         break;
     }

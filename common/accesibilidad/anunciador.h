@@ -1,6 +1,6 @@
 #pragma once
 
-#include "segun_qt.h"
+#include "voz.h"
 
 #include <QObject>
 #include <QString>

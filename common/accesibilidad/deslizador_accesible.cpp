@@ -1,7 +1,7 @@
 #include "deslizador_accesible.h"
 
 #include "numerico/escritura.h"
-#include "plataforma/texto.h"
+#include "servicios/texto.h"
 #include "ventana/deslizador.h"
 
 namespace accesibilidad {
@@ -32,8 +32,8 @@ void* DeslizadorAccesible::interface_cast(QAccessible::InterfaceType tipo)
 QString DeslizadorAccesible::text(QAccessible::Text texto) const
 {
     if (texto == QAccessible::Value)
-        return plataforma::a_qstring(
-            numerico::numero_a_texto(currentValue().toDouble(), plataforma::separadores_del_sistema()));
+        return servicios::a_qstring(
+            numerico::numero_a_texto(currentValue().toDouble(), servicios::separadores_del_sistema()));
     return QAccessibleWidget::text(texto);
 }
 

@@ -1,17 +1,15 @@
 #include "accesibilidad.h"
 
-#include "avisos_sobrantes.h"
 #include "caja_accesible.h"
 #include "deslizador_accesible.h"
 #include "formula.h"
 #include "lista_accesible.h"
 #include "notificacion.h"
+#include "ruido.h"
 
-#include "ventana/caja_de_lectura.h"
 #include "ventana/decoracion.h"
 #include "ventana/deslizador.h"
 #include "ventana/lista_de_unidades.h"
-#include "ventana/ventana_calculadora.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -60,20 +58,19 @@ bool es(const QString& clase)
     return clase == QLatin1String(Clase::staticMetaObject.className());
 }
 
+// Asked for each class of the widget, from its own up to QWidget.
 QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
 {
     auto* control = qobject_cast<QWidget*>(objeto);
     if (!control)
         return nullptr;
-    if (es<calculadora::VentanaCalculadora>(clase))
-        return new QAccessibleWidget(control, QAccessible::Window); // named by its title
     if (es<QSvgWidget>(clase))
         return new QAccessibleWidget(control, QAccessible::Graphic);
     if (es<calculadora::Decoracion>(clase))
         return new TrazoAccesible(control);
     if (es<calculadora::ListaDeUnidades>(clase))
         return new ListaAccesible(control);
-    if (es<calculadora::CajaDeLectura>(clase) || es<QLineEdit>(clase))
+    if (es<QLineEdit>(clase))
         return new CajaAccesible(control);
     if (es<calculadora::Deslizador>(clase))
         return new DeslizadorAccesible(control);
@@ -81,8 +78,12 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
         return new QAccessibleWidget(control, QAccessible::Notification); // read out as it shows
     if (es<Formula>(clase))
         return new QAccessibleWidget(control, QAccessible::StaticText); // named by its phrase
-    if (es<QLabel>(clase) && Formula::es_pieza(control))
+    if (es<PiezaDeFormula>(clase))
         return new PiezaAccesible(control);
+    // A program's own window, not a dialog or a popup (Qt has its own for
+    // those), is a frame named by its title.
+    if (es<QWidget>(clase) && control->isWindow() && control->windowType() == Qt::Window)
+        return new QAccessibleWidget(control, QAccessible::Window);
     return nullptr;
 }
 
@@ -91,7 +92,7 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
 void instalar_accesibilidad()
 {
     QAccessible::installFactory(fabrica);
-    callar_avisos_sobrantes();
+    filtrar_el_ruido();
 }
 
 } // namespace accesibilidad

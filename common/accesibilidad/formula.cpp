@@ -1,11 +1,20 @@
 #include "formula.h"
 
-#include <QAccessible>
-#include <QLabel>
-
-#include <algorithm>
+#include "ventana/controles.h"
 
 namespace accesibilidad {
+
+PiezaDeFormula::PiezaDeFormula(QWidget* marco)
+    : QLabel(marco)
+{}
+
+QList<QLabel*> crear_piezas(QWidget* marco, std::initializer_list<calculadora::Etiqueta> piezas)
+{
+    QList<QLabel*> creadas;
+    for (const calculadora::Etiqueta& pieza : piezas)
+        creadas.append(calculadora::disenar_etiqueta(new PiezaDeFormula(marco), pieza));
+    return creadas;
+}
 
 Formula::Formula(QWidget* marco, const QString& frase, const QList<QLabel*>& piezas)
     : QWidget(marco)
@@ -15,24 +24,9 @@ Formula::Formula(QWidget* marco, const QString& frase, const QList<QLabel*>& pie
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(frase);
     QRect zona;
-    for (QLabel* pieza : piezas) {
-        piezas_.append(pieza);
+    for (const QLabel* pieza : piezas)
         zona |= pieza->geometry();
-        // Whatever a screen reader was told of the label before is forgotten:
-        // it is asked again, and is now a piece.
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(pieza)));
-    }
     setGeometry(zona);
-}
-
-bool Formula::es_pieza(const QObject* etiqueta)
-{
-    const QObject* marco = etiqueta->parent();
-    if (!marco)
-        return false;
-    const QList<Formula*> formulas = marco->findChildren<Formula*>(Qt::FindDirectChildrenOnly);
-    return std::any_of(formulas.begin(), formulas.end(),
-                       [etiqueta](const Formula* f) { return f->piezas_.contains(etiqueta); });
 }
 
 } // namespace accesibilidad

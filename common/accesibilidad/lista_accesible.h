@@ -1,7 +1,7 @@
 #pragma once
 
-#include "segun_qt.h"
 #include "texto_de_revision.h"
+#include "texto_del_valor.h"
 
 #include <QAccessibleWidget>
 

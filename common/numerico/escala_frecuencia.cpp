@@ -2,13 +2,14 @@
 
 namespace numerico {
 
-EscalaFrecuencia escala_frecuencia(double hercios)
+const Unidad& escala_frecuencia(double hercios)
 {
-    if (hercios >= 1000000.0)
-        return {1000000.0, u"MHz"};
-    if (hercios >= 1000.0)
-        return {1000.0, u"KHz"};
-    return {1.0, u"Hz"};
+    const auto& [hz, khz, mhz] = unidades_de_frecuencia;
+    if (hercios >= mhz.factor)
+        return mhz;
+    if (hercios >= khz.factor)
+        return khz;
+    return hz;
 }
 
 } // namespace numerico

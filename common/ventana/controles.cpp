@@ -12,11 +12,13 @@
 
 namespace calculadora {
 
-QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
-                       const std::optional<QColor>& color)
+namespace {
+
+QLabel* disenar(QLabel* etiqueta, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
+                const std::optional<QColor>& color)
 {
-    auto* etiqueta = new QLabel(texto, padre);
     etiqueta->setObjectName(nombre);
+    etiqueta->setText(texto);
     etiqueta->setFont(fuente);
     etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (color)
@@ -31,6 +33,14 @@ QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& tex
     lugar.setHeight(std::max(lugar.height(), ocupado.height()));
     etiqueta->setGeometry(lugar);
     return etiqueta;
+}
+
+} // namespace
+
+QLabel* crear_etiqueta(QWidget* padre, const QString& nombre, const QString& texto, QRect lugar, const QFont& fuente,
+                       const std::optional<QColor>& color)
+{
+    return disenar(new QLabel(padre), nombre, texto, lugar, fuente, color);
 }
 
 QString sin_dos_puntos(const QString& rotulo) { return rotulo.endsWith(u':') ? rotulo.chopped(1) : rotulo; }
@@ -54,11 +64,12 @@ void colocar_con_espacios(QLabel* etiqueta, qsizetype indice, qreal x)
     etiqueta->setFont(f);
 }
 
-QLabel* crear_etiqueta(QWidget* padre, const Etiqueta& e)
+QLabel* crear_etiqueta(QWidget* padre, const Etiqueta& e) { return disenar_etiqueta(new QLabel(padre), e); }
+
+QLabel* disenar_etiqueta(QLabel* etiqueta, const Etiqueta& e)
 {
-    QLabel* etiqueta = crear_etiqueta(padre, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
-                                      en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto),
-                                      fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
+    disenar(etiqueta, QString::fromLatin1(e.nombre), QString::fromUtf8(e.texto),
+            en_pixeles(e.izquierda, e.arriba, e.ancho, e.alto), fuente(e.puntos, (e.aspecto & negrita) != 0), e.color);
     if (e.aspecto & con_fondo)
         fondo_blanco(etiqueta);
     if (e.aspecto & centrada)
@@ -74,20 +85,19 @@ QList<QLabel*> crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> e
     return creadas;
 }
 
-ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
-                                         std::span<const numerico::Unidad> unidades, double factor_al_abrir,
+ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const DisenoDeLista& diseno,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible)
 {
-    auto* lista = new ListaDeUnidades(padre, unidades, factor_al_abrir, lugar, fuente);
+    auto* lista = new ListaDeUnidades(padre, diseno.unidades, diseno.grafia, diseno.al_abrir, lugar, fuente);
     lista->setObjectName(nombre);
     lista->nombrar(nombre_accesible);
     return lista;
 }
 
 Deslizador* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
-                             int paso_grande, double escala)
+                             int paso_grande, double posiciones_por_unidad)
 {
-    auto* deslizador = new Deslizador(padre, escala);
+    auto* deslizador = new Deslizador(padre, posiciones_por_unidad);
     deslizador->setObjectName(nombre);
     deslizador->setRange(minimo, maximo);
     deslizador->setSingleStep(paso);

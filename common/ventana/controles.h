@@ -62,6 +62,8 @@ struct Etiqueta {
 };
 
 QLabel* crear_etiqueta(QWidget* padre, const Etiqueta& etiqueta);
+// Gives a label made elsewhere the name, text, look and place of its row.
+QLabel* disenar_etiqueta(QLabel* etiqueta, const Etiqueta& e);
 // The labels of a table, in its order.
 QList<QLabel*> crear_etiquetas(QWidget* padre, std::initializer_list<Etiqueta> etiquetas);
 
@@ -82,17 +84,20 @@ QGroupBox* crear_marco(QWidget* padre, const QString& nombre, const QString& tit
 // Gives a frame of the window's own (a subclass) the same look and place.
 void disenar_marco(QGroupBox* marco, const QString& nombre, QRect lugar, const QFont& fuente, const QColor& color);
 
-// A ListaDeUnidades, with the factor of its unit at start, named for screen
-// readers.
-ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre,
-                                         std::span<const numerico::Unidad> unidades, double factor_al_abrir,
+// A ListaDeUnidades showing its unit at start, named for screen readers.
+struct DisenoDeLista {
+    std::span<const numerico::Unidad> unidades;
+    numerico::Grafia grafia;
+    const numerico::Unidad& al_abrir;
+};
+ListaDeUnidades* crear_lista_de_unidades(QWidget* padre, const QString& nombre, const DisenoDeLista& diseno,
                                          QRect lugar, const QFont& fuente, const QString& nombre_accesible);
 
 // A vertical slider without tick marks, at its minimum, with the step of the
-// arrow keys and the step of the page keys and of a click on the track; its
-// positions are the quantity times `escala`.
+// arrow keys and the step of the page keys and of a click on the track, so
+// many positions to a unit of the quantity it stands for.
 Deslizador* crear_deslizador(QWidget* padre, const QString& nombre, QRect lugar, int minimo, int maximo, int paso,
-                             int paso_grande, double escala = 1.0);
+                             int paso_grande, double posiciones_por_unidad = 1.0);
 
 // A straight line of the given thickness in pixels (a Decoracion).
 QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint hasta, const QColor& color,

@@ -4,11 +4,14 @@
 
 namespace calculadora {
 
-Deslizador::Deslizador(QWidget* padre, double escala)
+Deslizador::Deslizador(QWidget* padre, double posiciones_por_unidad)
     : QSlider(Qt::Vertical, padre)
-    , escala_(escala)
+    , posiciones_por_unidad_(posiciones_por_unidad)
 {}
 
-int Deslizador::posicion_de(double cantidad) const { return static_cast<int>(std::lround(cantidad * escala_)); }
+int Deslizador::posicion_de(double cantidad) const
+{
+    return static_cast<int>(std::lround(cantidad * posiciones_por_unidad_));
+}
 
 } // namespace calculadora

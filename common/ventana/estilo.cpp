@@ -43,18 +43,18 @@ void color_de_texto(QWidget* control, const QColor& color)
     control->setPalette(paleta);
 }
 
-void colores_de_la_plataforma(QWidget* control)
+void colores_del_tema(QWidget* control)
 {
     // A palette copied as a whole resolves against the parent's, so each
     // role is set one by one.
-    const QPalette plataforma = QGuiApplication::palette();
+    const QPalette tema = QGuiApplication::palette();
     QPalette paleta;
     for (int grupo = 0; grupo < QPalette::NColorGroups; ++grupo) {
         for (int papel = 0; papel < QPalette::NColorRoles; ++papel) {
             const auto g = static_cast<QPalette::ColorGroup>(grupo);
             const auto r = static_cast<QPalette::ColorRole>(papel);
             if (r != QPalette::NoRole)
-                paleta.setColor(g, r, plataforma.color(g, r));
+                paleta.setColor(g, r, tema.color(g, r));
         }
     }
     control->setPalette(paleta);

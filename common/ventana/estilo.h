@@ -32,11 +32,11 @@ QFont fuente(double puntos, bool negrita = false);
 // put a light text on the white window or a red one in a dark box.
 void color_de_texto(QWidget* control, const QColor& color);
 
-// Every colour of the platform's palette, set on the control itself: a
-// control that the design leaves in the platform's colours (the banner)
+// Every colour of the theme's palette, set on the control itself: a
+// control that the design leaves in the theme's colours (the banner)
 // then keeps its text and its background together instead of taking the
 // white of the window around it.
-void colores_de_la_plataforma(QWidget* control);
+void colores_del_tema(QWidget* control);
 
 // A control drawn with a white background of its own.
 void fondo_blanco(QWidget* control);

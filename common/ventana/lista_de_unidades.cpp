@@ -1,6 +1,6 @@
 #include "lista_de_unidades.h"
 
-#include "plataforma/texto.h"
+#include "servicios/texto.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -8,30 +8,27 @@
 
 namespace calculadora {
 
-ListaDeUnidades::ListaDeUnidades(QWidget* padre, std::span<const numerico::Unidad> unidades, double factor_al_abrir,
-                                 QRect lugar, const QFont& fuente)
+ListaDeUnidades::ListaDeUnidades(QWidget* padre, std::span<const numerico::Unidad> unidades, numerico::Grafia grafia,
+                                 const numerico::Unidad& al_abrir, QRect lugar, const QFont& fuente)
     : QComboBox(padre)
     , unidades_(unidades)
-    , factor_(factor_al_abrir)
+    , grafia_(grafia)
 {
     setEditable(true);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     for (const numerico::Unidad& unidad : unidades)
-        addItem(plataforma::a_qstring(unidad.texto));
+        addItem(servicios::a_qstring(unidad.texto(grafia)));
     setFont(fuente);
     setGeometry(lugar); // before the unit is shown: its entry is fitted to both
-    if (const numerico::Unidad* al_abrir = numerico::unidad_de_factor(factor_al_abrir, unidades))
-        setCurrentIndex(findText(plataforma::a_qstring(al_abrir->texto)));
-    // The rule is applied before the window hears of the change.
-    connect(this, &QComboBox::activated, this, [this] {
-        aplicar_la_regla();
-        emit elegida(factor_);
-    });
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
-        aplicar_la_regla();
-        emit editada(factor_);
-    });
+    setCurrentIndex(findText(servicios::a_qstring(al_abrir.texto(grafia))));
+    connect(this, &QComboBox::activated, this, &ListaDeUnidades::elegida);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ListaDeUnidades::editada);
+}
+
+const numerico::Unidad* ListaDeUnidades::unidad() const
+{
+    return numerico::unidad_de_texto(currentText().toStdU16String(), unidades_, grafia_);
 }
 
 // The open list's own handling is set up as it opens; this filter, set up
@@ -50,8 +47,7 @@ bool ListaDeUnidades::eventFilter(QObject* objeto, QEvent* evento)
                                    (evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress);
     if (!tecla_en_la_lista)
         return QComboBox::eventFilter(objeto, evento);
-    // The event's type tells its class.
-    const int tecla = static_cast<QKeyEvent*>(evento)->key(); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
     const QModelIndex elegido = view()->currentIndex();
     if ((tecla != Qt::Key_Return && tecla != Qt::Key_Enter) || !elegido.isValid())
         return QComboBox::eventFilter(objeto, evento);
@@ -67,11 +63,6 @@ void ListaDeUnidades::nombrar(const QString& nombre)
 {
     setAccessibleName(nombre);
     lineEdit()->setAccessibleName(nombre);
-}
-
-void ListaDeUnidades::aplicar_la_regla()
-{
-    factor_ = numerico::factor_de_unidad(currentText().toStdU16String(), unidades_, factor_);
 }
 
 } // namespace calculadora

@@ -35,8 +35,7 @@ MarcoDeOpciones::MarcoDeOpciones(QWidget* padre, const Diseno& diseno)
 bool MarcoDeOpciones::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (evento->type() == QEvent::KeyPress) {
-        // The event's type says its class.
-        const auto* tecla = static_cast<QKeyEvent*>(evento); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
         const int en_la_columna = tecla->key() == Qt::Key_Left    ? Qt::Key_Up
                                   : tecla->key() == Qt::Key_Right ? Qt::Key_Down
                                                                   : 0;

@@ -1,6 +1,7 @@
 #include "frecuencia_corte.h"
 
 #include "numerico/lectura.h"
+#include "numerico/unidades.h"
 
 #include "soporte/tablas.h"
 
@@ -10,7 +11,10 @@ using numerico::Separadores;
 namespace {
 
 // The divisor of a unit of the window's list.
-double divisor(std::u16string_view unidad) { return numerico::factor_de_unidad(unidad, unidades_de_capacidad, 0); }
+double divisor(std::u16string_view unidad)
+{
+    return numerico::unidad_de_texto(unidad, numerico::unidades_de_capacidad, numerico::Grafia::u)->factor;
+}
 
 // The worked values, in both locales: R and C read-outs, unit, filter type.
 TEST(CalcularFrecuenciaCorte, ValorYUnidad)

@@ -115,7 +115,9 @@ TEST_F(VentanaFiltrosTest, DeslizadoresConTeclasYArrastre)
 
 // What a screen reader is told of each control: at start (the design's
 // texts in the user's locale, so that the first calculation reads C as
-// 0.01), after a step of R and after a new unit of C.
+// 0.01), after a step of R and after a new unit of C; and what the window
+// tells it wherever the focus is: each new result, and a new unit with what
+// C now stands for.
 TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
 {
     using enum QAccessible::Role;
@@ -140,14 +142,18 @@ TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
         {"formula_Label6", {"Vo igual a Vi por, abre paréntesis, uno más Rf entre Ra, cierra paréntesis", StaticText, "", "", 0}},
     });
     // clang-format on
+    prueba::lo_dicho();
     QTest::keyClick(control("Sld_r"), Qt::Key_Up);
+    pulsar("opt_filtros(2)");
     escribir("cmb_esc_c", "nF");
+    EXPECT_EQ(prueba::lo_dicho(),
+              (QStringList{en_locale("14.469 KHz"), en_locale("90.909 KHz"), en_locale("C 0.01 nF, 90.909 MHz")}));
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
         {"Sld_r", {"Resistencia R en kiloohmios", Slider, "1.1", en_locale("1.1"), enfocable}},
         {"Sld_c", {c_en("nanofaradios"), Slider, "0.01", en_locale("0.01"), enfocable}},
         {"cmb_esc_c", {"Unidad de la capacidad", ComboBox, "nF", "nF", editable | desplegable | enfocable}},
-        {"txt_result", {"Frecuencia de corte en MHz", EditableText, en_locale("14.469"), "", solo_lectura | enfocable}},
+        {"txt_result", {"Frecuencia de corte en MHz", EditableText, en_locale("90.909"), "", solo_lectura | enfocable}},
     });
     // clang-format on
 }

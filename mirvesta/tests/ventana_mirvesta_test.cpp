@@ -39,7 +39,7 @@ TEST_F(VentanaMirvestaTest, MovimientosRecalculan)
 }
 
 // What a screen reader is told of each control: at start and after a step
-// of the length.
+// of the length, whose new result it is told wherever the focus is.
 TEST_F(VentanaMirvestaTest, LoQueOyeUnLectorDePantalla)
 {
     using enum QAccessible::Role;
@@ -63,7 +63,9 @@ TEST_F(VentanaMirvestaTest, LoQueOyeUnLectorDePantalla)
         {"Label8", {"2", StaticText, "", "", oculto}},
     });
     // clang-format on
+    prueba::lo_dicho();
     QTest::keyClick(control("sld_longitud"), Qt::Key_Up);
+    EXPECT_EQ(prueba::lo_dicho(), QStringList{en_locale("0.0013") + QStringLiteral(" µH")});
     // clang-format off
     prueba::comprobar_lo_que_oye_un_lector(ventana, {
         {"sld_longitud", {longitud, Slider, "0.1", en_locale("0.1"), enfocable}},

@@ -17,8 +17,8 @@ TEST(EscalaFrecuencia, UmbralesExactos)
                  {"bajo_un_millon", 999999.999, 1e3, u"KHz"},
                  {"un_millon", 1e6, 1e6, u"MHz"}};
     for (const auto& c : casos) {
-        EXPECT_EQ(escala_frecuencia(c.hercios).divisor, c.divisor) << c.nombre;
-        EXPECT_EQ(escala_frecuencia(c.hercios).unidad, c.unidad) << c.nombre;
+        EXPECT_EQ(escala_frecuencia(c.hercios).factor, c.divisor) << c.nombre;
+        EXPECT_EQ(escala_frecuencia(c.hercios).simbolo, c.unidad) << c.nombre;
     }
 }
 

@@ -6,15 +6,33 @@ using namespace numerico;
 
 namespace {
 
-TEST(Unidades, TextoEnteroExactoOElFactorQueHabia)
+// Only a whole, exact text of the list is a unit, in the window's writing.
+TEST(Unidades, TextoEnteroExacto)
 {
-    constexpr Unidad unidades[] = {{u"\u00b5F", 1e6, u"microfaradios"}, {u"nF", 1e9, u"nanofaradios"}};
-    EXPECT_EQ(factor_de_unidad(u"nF", unidades, 1e6), 1e9);
-    EXPECT_EQ(factor_de_unidad(u"\u00b5F", unidades, 1e9), 1e6);
-    for (const std::u16string_view otro : {u"n", u"NF", u" nF", u"uF", u""})
-        EXPECT_EQ(factor_de_unidad(otro, unidades, 1e12), 1e12) << std::string(otro.begin(), otro.end());
-    EXPECT_EQ(unidad_de_factor(1e9, unidades), &unidades[1]);
-    EXPECT_EQ(unidad_de_factor(1e12, unidades), nullptr);
+    const struct {
+        std::u16string_view texto;
+        Grafia grafia;
+        const Unidad* unidad;
+    } casos[] = {
+        {u"nF", Grafia::micro, &unidades_de_capacidad[1]},
+        {u"\u00b5F", Grafia::micro, &unidades_de_capacidad[0]},
+        {u"uF", Grafia::u, &unidades_de_capacidad[0]},
+        {u"uF", Grafia::micro, nullptr},
+        {u"\u00b5F", Grafia::u, nullptr},
+        {u"n", Grafia::micro, nullptr},
+        {u"NF", Grafia::u, nullptr},
+        {u" nF", Grafia::u, nullptr},
+        {u"", Grafia::micro, nullptr},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(unidad_de_texto(c.texto, unidades_de_capacidad, c.grafia), c.unidad)
+            << std::string(c.texto.begin(), c.texto.end());
+}
+
+TEST(Unidades, LaDelFactorEnVigor)
+{
+    EXPECT_EQ(unidad_de_factor(1e9, unidades_de_capacidad), &unidades_de_capacidad[1]);
+    EXPECT_EQ(unidad_de_factor(1e3, unidades_de_capacidad), nullptr);
 }
 
 } // namespace

@@ -1,11 +1,18 @@
 #include "lector_de_pantalla.h"
 
-#include "accesibilidad/segun_qt.h"
+#include "accesibilidad/texto_del_valor.h"
+#include "accesibilidad/voz.h"
 
 #include <QAccessibleValueInterface>
+#include <QLineEdit>
 #include <QWidget>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace prueba {
 namespace {
@@ -22,6 +29,27 @@ QString leido_por_tramos(QAccessibleTextInterface* texto)
         leido += texto->text(inicio, fin);
     }
     return leido;
+}
+
+std::vector<Llegado>& llegados()
+{
+    static std::vector<Llegado> todos;
+    return todos;
+}
+QStringList& dichos()
+{
+    static QStringList todos;
+    return todos;
+}
+
+void recibir(QAccessibleEvent* evento)
+{
+    const auto* caja = qobject_cast<const QLineEdit*>(evento->object());
+    llegados().push_back(
+        {evento->type(), evento->object() ? evento->object()->objectName() : QString(),
+         evento->type() == QAccessible::TextSelectionChanged && caja ? caja->selectedText() : QString()});
+    if (const auto dicho = accesibilidad::lo_dicho(*evento))
+        dichos().append(*dicho);
 }
 
 unsigned estados_de(const QAccessible::State& estado)
@@ -95,5 +123,15 @@ void comprobar_lo_que_oye_un_lector(QWidget& ventana, std::initializer_list<Cont
         }
     }
 }
+
+void escuchar_como_el_puente()
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(recibir);
+}
+
+std::vector<Llegado> lo_que_llego() { return std::exchange(llegados(), {}); }
+
+QStringList lo_dicho() { return std::exchange(dichos(), {}); }
 
 } // namespace prueba

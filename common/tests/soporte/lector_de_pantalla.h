@@ -7,8 +7,11 @@
 #include <QAccessible>
 #include <QString>
 
+#include <QStringList>
+
 #include <initializer_list>
 #include <ostream>
+#include <vector>
 
 class QWidget;
 
@@ -54,5 +57,24 @@ struct Contrato {
 // its row, whose children a screen reader cannot walk to and back, or whose
 // characters it cannot find on the screen.
 void comprobar_lo_que_oye_un_lector(QWidget& ventana, std::initializer_list<Contrato> contrato);
+
+// Turns Qt's accessibility on, as when a screen reader listens, and stands
+// where Qt's bridge to the screen readers stands: every event that passes
+// the calculators' own filter reaches it. Called once, before the
+// application's set-up installs that filter over it.
+void escuchar_como_el_puente();
+
+// One event as the bridge received it.
+struct Llegado {
+    QAccessible::Event tipo;
+    QString control;   // the objectName of the widget it is about
+    QString seleccion; // of a selection event: the text then selected
+};
+
+// What reached the bridge since the last call.
+std::vector<Llegado> lo_que_llego();
+
+// What the windows told screen readers since the last call, in order.
+QStringList lo_dicho();
 
 } // namespace prueba

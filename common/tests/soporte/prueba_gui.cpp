@@ -1,9 +1,10 @@
 #include "prueba_gui.h"
 
-#include "plataforma/manejadores.h"
-#include "plataforma/texto.h"
+#include "programa/aplicacion.h"
+#include "servicios/manejadores.h"
+#include "servicios/texto.h"
+#include "soporte/lector_de_pantalla.h"
 #include "soporte/tablas.h"
-#include "ventana/aplicacion.h"
 #include "ventana/estilo_de_marcos.h"
 
 #include <QAbstractButton>
@@ -204,7 +205,7 @@ void comprobar_marcos_blancos_en_cada_estilo(const std::function<std::unique_ptr
 QString en_locale(const char* texto)
 {
     return QString::fromStdU16String(
-        en_locale(QString::fromUtf8(texto).toStdU16String(), plataforma::separadores_del_sistema()));
+        en_locale(QString::fromUtf8(texto).toStdU16String(), servicios::separadores_del_sistema()));
 }
 
 } // namespace prueba
@@ -223,10 +224,11 @@ int main(int argc, char* argv[])
     // Each run's locale reaches Qt ("," where LC_ALL is es_ES), or every
     // table would be checked twice against one separator.
     const bool coma = qEnvironmentVariable("LC_ALL").startsWith(QStringLiteral("es_ES"));
-    if (plataforma::separadores_del_sistema().decimal != (coma ? u',' : u'.')) {
+    if (servicios::separadores_del_sistema().decimal != (coma ? u',' : u'.')) {
         std::fprintf(stderr, "LC_ALL=%s no llega a Qt\n", qgetenv("LC_ALL").constData());
         return 1;
     }
+    prueba::escuchar_como_el_puente();
     calculadora::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
     QApplication::setQuitOnLastWindowClosed(false); // each test opens and closes its own window
     QTimer vigilante;

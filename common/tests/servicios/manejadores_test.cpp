@@ -1,4 +1,4 @@
-#include "plataforma/manejadores.h"
+#include "servicios/manejadores.h"
 
 #include "numerico/aritmetica.h"
 #include "numerico/lectura.h"
@@ -26,7 +26,7 @@ TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
     QSet<QString> textos;
     for (const auto& [nombre, paso] : pasos) {
         const auto avisos = prueba::avisos_durante([&] {
-            plataforma::con_guardia(&ventana, [&] {
+            servicios::con_guardia(&ventana, [&] {
                 escrito.setText(QStringLiteral("antes del fallo"));
                 escrito.setText(QString::number(paso()));
             });
@@ -40,7 +40,7 @@ TEST(Plataforma, LaGuardiaDetieneElManejadorYAvisa)
         textos.insert(avisos[0].texto);
     }
     EXPECT_EQ(textos.size(), std::size(pasos)) << "each cause has its own message";
-    plataforma::con_guardia(&ventana, [&] { escrito.setText(QStringLiteral("luego")); });
+    servicios::con_guardia(&ventana, [&] { escrito.setText(QStringLiteral("luego")); });
     EXPECT_EQ(escrito.text(), QStringLiteral("luego"));
 }
 

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-namespace plataforma {
+namespace servicios {
 namespace {
 
 // Why a handler stopped, in the user's words.
@@ -42,4 +42,4 @@ void avisar_fallo(QWidget* ventana, const std::exception& fallo)
     avisar(ventana, QStringLiteral("No se pudo completar el cálculo. %1").arg(motivo(fallo)));
 }
 
-} // namespace plataforma
+} // namespace servicios

@@ -1,21 +1,21 @@
-#include "escritorio/plataforma_grafica.h"
+#include "escritorio/sesion.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using calculadora::plataforma_para;
-using calculadora::SesionDeEscritorio;
+using escritorio::plataforma_de_qt;
+using escritorio::Sesion;
 
 struct Caso {
     const char* que;
-    SesionDeEscritorio sesion;
+    Sesion sesion;
     std::optional<std::string> plataforma;
 };
 
 // Xwayland only on GNOME's Wayland session, and only while it offers an X
 // display; the user's own platform always stands.
-TEST(PlataformaGrafica, XwaylandSoloEnGnomeSobreWayland)
+TEST(PlataformaDeQt, XwaylandSoloEnGnomeSobreWayland)
 {
     const Caso casos[] = {
         {"GNOME sobre Wayland", {"", "GNOME", "wayland", "wayland-0", ":0"}, "xcb"},
@@ -29,7 +29,7 @@ TEST(PlataformaGrafica, XwaylandSoloEnGnomeSobreWayland)
         {"elección del usuario", {"wayland", "GNOME", "wayland", "wayland-0", ":0"}, std::nullopt},
     };
     for (const Caso& caso : casos)
-        EXPECT_EQ(plataforma_para(caso.sesion), caso.plataforma) << caso.que;
+        EXPECT_EQ(plataforma_de_qt(caso.sesion), caso.plataforma) << caso.que;
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "aplicacion.h"
 
 #include "accesibilidad/accesibilidad.h"
-#include "accesibilidad/segun_qt.h"
-#include "escritorio/plataforma_grafica.h"
-#include "estilo_de_marcos.h"
+#include "escritorio/escritorio.h"
+#include "ventana/estilo_de_marcos.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -63,14 +62,13 @@ std::unique_ptr<QApplication> crear_aplicacion(const char* programa)
     static QByteArray plataforma;
     static char* argv[] = {nombre.data(), nullptr, nullptr, nullptr};
     static int argc = 1;
-    if (const auto elegida = plataforma_para(sesion_del_entorno())) {
+    if (const auto elegida = escritorio::antes_de_qt()) {
         plataforma = QByteArray::fromStdString(*elegida);
         argv[1] = opcion.data();
         argv[2] = plataforma.data();
         argc = 3;
     }
 
-    accesibilidad::abrir_el_puente_al_lector_que_llegue();
     arranque().programa = programa;
     const QtMessageHandler anterior = qInstallMessageHandler(retener_durante_el_arranque);
     auto aplicacion = std::make_unique<QApplication>(argc, argv);

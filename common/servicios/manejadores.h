@@ -13,7 +13,7 @@
 
 class QWidget;
 
-namespace plataforma {
+namespace servicios {
 
 inline const QString titulo_de_aviso = QStringLiteral("Atencion");
 
@@ -62,4 +62,4 @@ void al_mover(QSlider* deslizador, Ventana* ventana, void (Ventana::*manejador)(
     conectar(deslizador, &QSlider::valueChanged, ventana, manejador);
 }
 
-} // namespace plataforma
+} // namespace servicios

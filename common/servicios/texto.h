@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-namespace plataforma {
+namespace servicios {
 
 // Decimal and grouping separators of QLocale::system(), read at each call.
 numerico::Separadores separadores_del_sistema();
@@ -18,4 +18,4 @@ inline QString a_qstring(std::u16string_view texto)
     return QString::fromUtf16(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
-} // namespace plataforma
+} // namespace servicios

@@ -7,14 +7,13 @@
 
 namespace calculadora {
 
-// The application of one calculator program ("filtros", "velorna" or
-// "mirvesta"), readied before its window is built. The programs take no
-// command-line arguments, so Qt is handed the program's name and none of the
-// user's options (-platform, -style, -display...). The platform is Qt's
-// choice, or the program's on GNOME (see plataforma_para), and a
-// QT_QPA_PLATFORM the user sets wins over both. Where no display can be
-// opened, the program says so in one Spanish line on standard error and
-// ends at once with status 1, instead of being aborted by Qt.
+// The application of one calculator program, readied before its window is
+// built. The programs take no command-line arguments, so Qt is handed the
+// program's name and none of the user's options (-platform, -style,
+// -display...), only what the desktop asks for (escritorio::antes_de_qt).
+// Where no display can be opened, the program says so in one Spanish line on
+// standard error and ends at once with status 1, instead of being aborted by
+// Qt.
 std::unique_ptr<QApplication> crear_aplicacion(const char* programa);
 
 // Qt's own texts (message box buttons, context menus) in Spanish whatever

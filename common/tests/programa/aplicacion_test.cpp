@@ -1,6 +1,6 @@
-#include "ventana/aplicacion.h"
+#include "programa/aplicacion.h"
+#include "programa/ventana_calculadora.h"
 #include "ventana/marco_de_opciones.h"
-#include "ventana/ventana_calculadora.h"
 
 #include "soporte/prueba_gui.h"
 

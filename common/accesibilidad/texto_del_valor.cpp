@@ -1,26 +1,10 @@
-#include "segun_qt.h"
-
-#include "notificacion.h"
-
-#include <QLibraryInfo>
-#include <QVersionNumber>
-#include <QWidget>
+#include "texto_del_valor.h"
 
 namespace accesibilidad {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 
 const bool con_texto_de_valor = true;
-
-Voz::Voz(QWidget* ventana)
-    : destino_(ventana)
-{}
-
-void Voz::decir(const QString& texto)
-{
-    QAccessibleAnnouncementEvent anuncio(destino_, texto);
-    QAccessible::updateAccessibility(&anuncio);
-}
 
 class TextoDelValor::Atributos : public QAccessibleAttributesInterface {
 public:
@@ -68,27 +52,6 @@ QString texto_del_valor_de(QAccessibleInterface* interfaz)
 
 const bool con_texto_de_valor = false;
 
-Voz::Voz(QWidget* ventana)
-    : destino_(new Notificacion(ventana))
-{}
-
-// A notification that shows is read out by screen readers that know no
-// announcements. Shown once and left shown (a screen reader drops a show
-// that a hide follows before it gets to it), it is told as shown again with
-// each text, the same text too. Not hidden and shown again: Qt then asks
-// the display where the pointer is, a round trip to an X server on every
-// result.
-void Voz::decir(const QString& texto)
-{
-    destino_->setAccessibleName(texto);
-    if (!destino_->isVisible()) {
-        destino_->show();
-        return;
-    }
-    QAccessibleEvent mostrada(destino_, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&mostrada);
-}
-
 class TextoDelValor::Atributos {};
 
 TextoDelValor::TextoDelValor(const std::function<QString()>& /*texto*/) {}
@@ -100,14 +63,5 @@ QString texto_del_valor_de(QAccessibleInterface* /*interfaz*/) { return {}; }
 #endif
 
 TextoDelValor::~TextoDelValor() = default;
-
-// Decided by the Qt the program runs with, which may be newer than the one
-// it was built with. Qt's own switch, read when its bridge starts.
-void abrir_el_puente_al_lector_que_llegue()
-{
-    if (QLibraryInfo::version() < QVersionNumber(6, 8) &&
-        !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
-        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-}
 
 } // namespace accesibilidad

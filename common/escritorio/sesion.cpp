@@ -1,11 +1,11 @@
-#include "plataforma_grafica.h"
+#include "sesion.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string_view>
 
-namespace calculadora {
+namespace escritorio {
 
 namespace {
 
@@ -37,13 +37,13 @@ bool es_gnome(std::string_view escritorios)
 
 } // namespace
 
-SesionDeEscritorio sesion_del_entorno()
+Sesion sesion_del_entorno()
 {
     return {variable("QT_QPA_PLATFORM"), variable("XDG_CURRENT_DESKTOP"), variable("XDG_SESSION_TYPE"),
             variable("WAYLAND_DISPLAY"), variable("DISPLAY")};
 }
 
-std::optional<std::string> plataforma_para(const SesionDeEscritorio& sesion)
+std::optional<std::string> plataforma_de_qt(const Sesion& sesion)
 {
     const bool wayland = !sesion.pantalla_wayland.empty() || sesion.tipo_de_sesion == "wayland";
     if (sesion.plataforma_pedida.empty() && wayland && !sesion.pantalla_x11.empty() && es_gnome(sesion.escritorio))
@@ -51,4 +51,4 @@ std::optional<std::string> plataforma_para(const SesionDeEscritorio& sesion)
     return std::nullopt;
 }
 
-} // namespace calculadora
+} // namespace escritorio

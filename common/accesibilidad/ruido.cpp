@@ -1,4 +1,4 @@
-#include "avisos_sobrantes.h"
+#include "ruido.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,13 +20,9 @@ Estado& estado()
     return unico;
 }
 
-// A text set again to what it was (a unit list sets its entry's text again
-// when its choice is confirmed): screen readers would say it again.
-bool es_el_mismo_texto(QAccessibleEvent* evento)
+bool es_el_mismo_texto(const QAccessibleEvent* evento)
 {
-    // The event's type tells its class.
-    const auto* cambio =
-        static_cast<QAccessibleTextUpdateEvent*>(evento); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    const auto* cambio = static_cast<const QAccessibleTextUpdateEvent*>(evento);
     return cambio->textRemoved() == cambio->textInserted();
 }
 
@@ -36,10 +32,8 @@ bool es_de_la_caja(const QObject* objeto, const QLineEdit* caja)
     return objeto && (objeto == caja || objeto == caja->parentWidget());
 }
 
-// A box's selection that Qt makes or ends on its own as the focus moves:
-// the whole text selected as the focus comes in by Tab, before the focus
-// itself is told (the screen reader reads the box with the focus); the
-// selection ended as the focus leaves, when the focus is already elsewhere.
+// The whole text selected before the focus is told, or the selection ended
+// once the focus is elsewhere.
 bool es_seleccion_del_foco(const QLineEdit* caja)
 {
     if (!caja->hasSelectedText())
@@ -47,9 +41,8 @@ bool es_seleccion_del_foco(const QLineEdit* caja)
     return caja->selectedText() == caja->text() && !es_de_la_caja(estado().ultimo_enfocado, caja);
 }
 
-} // namespace
-
-bool es_aviso_sobrante(QAccessibleEvent* evento)
+// Asked of every event, in order: it follows the focus through them.
+bool es_ruido(const QAccessibleEvent* evento)
 {
     switch (evento->type()) {
     case QAccessible::Focus:
@@ -66,14 +59,14 @@ bool es_aviso_sobrante(QAccessibleEvent* evento)
     }
 }
 
-namespace {
-
+// Qt offers one public hook between the events it makes and its bridge to
+// the screen readers, the update handler, and no way to call its bridge
+// from one: an event that is no noise is handed on by reinstalling the
+// handler that was there before (none: Qt's bridge) around it.
 void filtrar(QAccessibleEvent* evento)
 {
-    if (es_aviso_sobrante(evento))
+    if (es_ruido(evento))
         return;
-    // Handed on as Qt hands an event when no filter is installed: to the
-    // platform's bridge to the screen readers (or a filter installed before).
     QAccessible::installUpdateHandler(estado().anterior);
     QAccessible::updateAccessibility(evento);
     QAccessible::installUpdateHandler(filtrar);
@@ -81,6 +74,6 @@ void filtrar(QAccessibleEvent* evento)
 
 } // namespace
 
-void callar_avisos_sobrantes() { estado().anterior = QAccessible::installUpdateHandler(filtrar); }
+void filtrar_el_ruido() { estado().anterior = QAccessible::installUpdateHandler(filtrar); }
 
 } // namespace accesibilidad

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-namespace plataforma {
+namespace servicios {
 namespace {
 
 // Qt gives the separators as strings; every locale the calculators meet
@@ -20,4 +20,4 @@ numerico::Separadores separadores_del_sistema()
     return {primer_caracter(sistema.decimalPoint(), u'.'), primer_caracter(sistema.groupSeparator(), u',')};
 }
 
-} // namespace plataforma
+} // namespace servicios
