@@ -2,6 +2,8 @@
 
 #include "ventana/controles.h"
 
+#include <numeric>
+
 namespace accesibilidad {
 
 PiezaDeFormula::PiezaDeFormula(QWidget* marco)
@@ -23,10 +25,8 @@ Formula::Formula(QWidget* marco, const QString& frase, const QList<QLabel*>& pie
     setObjectName(QStringLiteral("formula_") + (piezas.isEmpty() ? QString() : piezas.first()->objectName()));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(frase);
-    QRect zona;
-    for (const QLabel* pieza : piezas)
-        zona |= pieza->geometry();
-    setGeometry(zona);
+    setGeometry(std::accumulate(piezas.begin(), piezas.end(), QRect(),
+                                [](const QRect& zona, const QLabel* pieza) { return zona | pieza->geometry(); }));
 }
 
 } // namespace accesibilidad

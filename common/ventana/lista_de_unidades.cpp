@@ -17,8 +17,8 @@ ListaDeUnidades::ListaDeUnidades(QWidget* padre, std::span<const numerico::Unida
     setEditable(true);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
-    for (const numerico::Unidad& unidad : unidades)
-        addItem(servicios::a_qstring(unidad.texto(grafia)));
+    for (const numerico::Unidad& cada : unidades)
+        addItem(servicios::a_qstring(cada.texto(grafia)));
     setFont(fuente);
     setGeometry(lugar); // before the unit is shown: its entry is fitted to both
     setCurrentIndex(findText(servicios::a_qstring(al_abrir.texto(grafia))));

@@ -1,4 +1,4 @@
-// libFuzzer target for the numeric text rules, built and run by tools/fuzz.
+// libFuzzer target for the numeric text rules, built and run by tests/fuzz.
 // The first byte picks the locale (odd: "," as decimal separator), the rest is
 // the text, one character per byte; the same bytes also give a double.
 

@@ -27,7 +27,7 @@ TEST(Aplicacion, TextosDeQtEnEspanolYEntradaDeMenu)
     for (const char* texto : {"Copiar", "Pegar", "Seleccionar todo"})
         EXPECT_TRUE(acciones.contains(QString::fromLatin1(texto))) << texto;
     calculadora::preparar_aplicacion(*qApp, QStringLiteral("velorna"));
-    EXPECT_TRUE(QFile::exists(QStringLiteral(CARPETA_DE_DISTRIBUCION "/") + QGuiApplication::desktopFileName() +
+    EXPECT_TRUE(QFile::exists(QStringLiteral(RAIZ_DEL_PROYECTO "/velorna/") + QGuiApplication::desktopFileName() +
                               QStringLiteral(".desktop")));
 }
 

@@ -1,5 +1,5 @@
 # The tests' customizations of Orca, loaded from its preferences folder as a
-# user's own orca-customizations.py is (tools/arrancar-orca puts it there).
+# user's own orca-customizations.py is (oir_orca.py puts it there).
 # Orca loads them while it reads its preferences, before it checks for
 # another Orca and before it speaks.
 import os

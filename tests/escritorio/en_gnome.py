@@ -2,20 +2,20 @@
 # The calculators in a GNOME Shell session, started from their menu entries
 # as the shell starts them, and judged by what the shell itself knows:
 #
-#     tools/con-gnome-shell [-s WxH] [-e SCALE] [-q PLATFORM] [-i PREFIX] [-f FOLDER] en_gnome.py PREFIX [--fotos] PROGRAM...
+#     tests/sesion -g [-s WxH] [-e SCALE] [-q PLATFORM] [-i PREFIX] [-f FOLDER] en_gnome.py PREFIX [--fotos] PROGRAM...
 #
 # PREFIX is where the programs are installed: /usr for the package, ~/.local
-# for the user's own install (tools/con-gnome-shell -i). Each program runs
-# with its error output kept: a file of the same name in ~/bin, first in the
+# for the user's own install (tests/sesion -i). Each program runs with its
+# error output kept: a file of the same name in ~/bin, first in the
 # session's PATH, runs it and keeps it, with the environment the shell gives.
 #
 # For each program: the shell matches its window to its menu entry (and so
-# to the entry's name and icon), and the window's title starts with the
-# entry's name; GNOME draws its title bar; the window with its frame lies
-# inside the work area the top bar leaves; the shell offers no maximize for
-# it, and neither Super+Up nor a double-click on its title bar maximizes it;
-# every control the tabulator reaches is in view; the program says nothing
-# on its error output.
+# to the entry's name and icon), and the window's title is the entry's name;
+# GNOME draws its title bar; the window with its frame lies inside the work
+# area the top bar leaves; the shell offers no maximize for it, and neither
+# Super+Up nor a double-click on its title bar maximizes it; every control
+# the tabulator reaches is in view; the program says nothing on its error
+# output.
 #
 # Where the user has set QT_QPA_PLATFORM=wayland for the session, it stands: the
 # window draws its own title bar, and neither its maximize button, nor a
@@ -27,15 +27,10 @@
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
-from en_el_escritorio import acabar, comprobar, dentro, esperar, nodos
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
-from ventanas_del_escritorio import Gnome  # noqa: E402
-
-gnome = Gnome()
+from comprobaciones import acabar, aplicacion, asentado, comprobar, dentro, esperar, recorrer_con_el_tabulador
+from ventanas import Gnome
 
 
 def guardar_errores(prefijo, programas):
@@ -57,47 +52,29 @@ def a_la_vista(control, marco):
 
 # Every control the tabulator reaches, read through the accessibility bus as
 # the desktop's screen reader reads it, is in view inside the window's frame.
-def recorrer_con_el_tabulador(programa, marco):
-    escritorio = pyatspi.Registry.getDesktop(0)
-    app = esperar(lambda: next(a for a in map(escritorio.getChildAtIndex, range(escritorio.childCount))
-                               if a and a.name == programa and a.childCount))
+def tabulador(gnome, programa, marco):
+    app = aplicacion(programa)
     if not comprobar(app, f"{programa} no aparece en el bus de accesibilidad"):
         return
-
-    ventana = app.getChildAtIndex(0)  # not the unit lists' pop-ups, which Qt 6.8 lists beside it
+    ventana = app.getChildAtIndex(0)  # not the unit lists' popups, which Qt 6.8 lists beside it
     # Qt 6.4 gives the places in its own pixels, which at 200 % are two of the
     # screen's: measured against the frame the shell gives.
     factor = round(marco[2] / ventana.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width * 4) / 4
-
-    def enfocado():
-        return next(n for n in nodos(ventana) if n.getState().contains(pyatspi.STATE_FOCUSED)
-                    and not n.getState().contains(pyatspi.STATE_TRANSIENT))
-    visitados = []
-    while len(visitados) < 30:
-        gnome.teclas("Tab")
-        time.sleep(0.15)
-        nodo = esperar(enfocado, 3)
-        if nodo is None or nodo in visitados:
-            break
-        visitados.append(nodo)
-        e = nodo.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        lugar = [round(v * factor) for v in (e.x, e.y, e.width, e.height)]
-        comprobar(a_la_vista(lugar, marco),
-                  f"{programa}: '{nodo.name}' en {lugar} queda fuera de la vista al llegar con el tabulador")
-    comprobar(len(visitados) >= 8, f"{programa}: el tabulador solo llega a {len(visitados)} controles")
+    recorrer_con_el_tabulador(ventana, lambda: gnome.teclas("Tab"),
+                              lambda lugar: a_la_vista([round(v * factor) for v in lugar], marco), programa)
 
 
-def probar(programa, foto, wayland):
-    aplicacion = f"org.calculadorasrf.{programa}.desktop"
-    if not comprobar(esperar(lambda: gnome.lanzar(aplicacion)), f"el shell no encuentra la entrada {aplicacion}"):
+def probar(gnome, programa, foto, wayland):
+    entrada = f"org.calculadorasrf.{programa}.desktop"
+    if not comprobar(esperar(lambda: gnome.lanzar(entrada)), f"el shell no encuentra la entrada {entrada}"):
         return
-    ventana = esperar(lambda: (lambda v: v if v and v["enfocada"] else None)(gnome.ventana(aplicacion)), 15)
-    if not comprobar(ventana, f"{programa}: el shell no ve su ventana como la de {aplicacion}"):
+    ventana = esperar(lambda: (lambda v: v if v and v["enfocada"] else None)(gnome.ventana(entrada)), 15)
+    if not comprobar(ventana, f"{programa}: el shell no ve su ventana como la de {entrada}"):
         return
-    time.sleep(1)  # the window refits once the shell has framed it
-    ventana = gnome.ventana(aplicacion)
+    # The window refits once the shell has framed it.
+    ventana = asentado(lambda: gnome.ventana(entrada))
     print(programa, ventana, flush=True)
-    comprobar(ventana["titulo"].startswith(ventana["nombre"]),
+    comprobar(ventana["titulo"] == ventana["nombre"],
               f"{programa}: la ventana se titula '{ventana['titulo']}', su entrada '{ventana['nombre']}'")
     comprobar(ventana["icono"] == "org.calculadorasrf.Calculadoras", f"{programa}: el icono es {ventana['icono']}")
     comprobar(dentro(ventana["marco"], ventana["area"]),
@@ -114,24 +91,20 @@ def probar(programa, foto, wayland):
         comprobar(not ventana["maximizable"], f"{programa}: GNOME ofrece maximizar la ventana")
         if foto:
             gnome.foto(os.path.join(foto, f"gnome-{programa}-{os.environ['TAMANO_DE_PANTALLA']}.png"))
-        recorrer_con_el_tabulador(programa, ventana["marco"])
+        tabulador(gnome, programa, ventana["marco"])
     for como, intento in intentos:
         intento()
-        time.sleep(0.7)
-        despues = gnome.ventana(aplicacion)
+        despues = asentado(lambda: gnome.ventana(entrada))
         comprobar(despues and not despues["maximizada"] and not despues["completa"]
                   and despues["marco"][2:] == ventana["marco"][2:], f"{programa}: con {como} la ventana queda {despues}")
-
     gnome.cerrar(ventana["pid"])
-    comprobar(esperar(lambda: gnome.ventana(aplicacion) is None), f"{programa}: la ventana no se cierra")
-    time.sleep(0.3)
+    comprobar(esperar(lambda: not os.path.exists(f"/proc/{ventana['pid']}")), f"{programa}: la ventana no se cierra")
     with open(os.path.expanduser(f"~/{programa}.err"), encoding="utf-8", errors="replace") as archivo:
         avisos = archivo.read().strip()
     comprobar(not avisos, f"{programa} dice en su salida de errores: {avisos}")
 
 
-def main():
-    argumentos = sys.argv[1:]
+def main(argumentos):
     prefijo = os.path.expanduser(argumentos.pop(0))
     foto = os.path.expanduser("~/fotos") if "--fotos" in argumentos else None
     programas = [a for a in argumentos if not a.startswith("--")]
@@ -139,10 +112,12 @@ def main():
     # The tabulator's walk is read as a screen reader reads it, with the
     # desktop's own accessibility setting on (a screen reader's user has it).
     subprocess.run(["gsettings", "set", "org.gnome.desktop.interface", "toolkit-accessibility", "true"], check=True)
+    gnome = Gnome()
     for programa in programas:
-        probar(programa, foto, os.environ.get("QT_QPA_PLATFORM") == "wayland")
+        probar(gnome, programa, foto, os.environ.get("QT_QPA_PLATFORM") == "wayland")
     version = subprocess.run(["gnome-shell", "--version"], capture_output=True, text=True).stdout.strip()
     acabar(f"{' '.join(programas)} en {version} {os.environ['TAMANO_DE_PANTALLA']}")
 
 
-main()
+if __name__ == "__main__":
+    main(sys.argv[1:])

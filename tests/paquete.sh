@@ -3,9 +3,10 @@
 # come from the programs' libraries, a manual page comes with each program,
 # and lintian, told to say everything, finds no error, no warning and none of
 # the notes that Debian's hardening and stripping would have avoided.
-#   probar-paquete.sh BUILD_FOLDER
+#   paquete.sh BUILD_FOLDER PROGRAM...
 set -euo pipefail
 cd "$1"
+shift
 rm -f calculadoras-rf_*.deb
 cpack -G DEB >/dev/null
 paquete=$(ls calculadoras-rf_*.deb)
@@ -15,7 +16,7 @@ for necesaria in libqt6widgets6 libqt6svgwidgets6 libc6 fonts-liberation2 qt6-tr
     grep -q "$necesaria" <<<"$dependencias" || { echo "falta la dependencia $necesaria"; exit 1; }
 done
 contenido=$(dpkg-deb --contents "$paquete")
-for programa in filtros velorna mirvesta; do
+for programa in "$@"; do
     grep -q "usr/share/man/man1/$programa.1.gz" <<<"$contenido" || { echo "falta el manual de $programa"; exit 1; }
 done
 informe=$(lintian -I --fail-on error,warning --tag-display-limit 0 "$paquete" 2>&1) || { echo "$informe"; exit 1; }

@@ -1,17 +1,17 @@
 #!/usr/bin/python3
 # What a desktop shell knows of its windows, asked of the shell itself over
 # the session bus, and keys and clicks given as its own devices give them:
-#   tools/con-gnome-shell tools/ventanas_del_escritorio.py gnome
-#   tools/con-kwin tools/ventanas_del_escritorio.py kwin
-# prints each window the shell manages, one JSON object a line. The tests of
-# common/tests/escritorio use the classes below.
+#   tests/sesion -g tests/escritorio/ventanas.py gnome
+#   tests/sesion -k tests/escritorio/ventanas.py kwin
+# prints each window the shell manages, one JSON object a line. The desktop
+# tests use the classes below.
 import json
 import os
 import shutil
 import sys
-import time
 
 import gi
+from comprobaciones import esperar
 
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
@@ -23,7 +23,7 @@ def llamar(destino, objeto, interfaz, metodo, argumentos=None):
     return bus.call_sync(destino, objeto, interfaz, metodo, argumentos, None, 0, 10000, None).unpack()
 
 
-# GNOME Shell, through its Eval method (tools/con-gnome-shell opens it).
+# GNOME Shell, through its Eval method (tests/sesion -g opens it).
 class Gnome:
     VENTANAS = """(() => {
         const tracker = imports.gi.Shell.WindowTracker.get_default();
@@ -45,14 +45,12 @@ class Gnome:
         });
     })()"""
     # Keys pressed in order and released in reverse, then clicks. One
-    # keyboard for the session, made on first use: a key sent at once through
-    # a keyboard just made may reach no window (teclas waits a moment).
+    # keyboard for the session, made as the shell is first asked: a key sent
+    # at once through a keyboard just made may reach no window.
     TECLADO = """(() => {
-        if (global._teclado_de_prueba)
-            return true;
-        global._teclado_de_prueba = imports.gi.Clutter.get_default_backend().get_default_seat()
+        global._teclado_de_prueba ||= imports.gi.Clutter.get_default_backend().get_default_seat()
             .create_virtual_device(imports.gi.Clutter.InputDeviceType.KEYBOARD_DEVICE);
-        return false;
+        return true;
     })()"""
     TECLAS = """(() => {
         const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
@@ -75,6 +73,9 @@ class Gnome:
         }
         return true;
     })()"""
+
+    def __init__(self):
+        self.evaluar(self.TECLADO)
 
     def evaluar(self, expresion):
         correcto, resultado = llamar("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell", "Eval",
@@ -99,8 +100,6 @@ class Gnome:
         }})()""")
 
     def teclas(self, *nombres):
-        if not self.evaluar(self.TECLADO):
-            time.sleep(0.5)
         self.evaluar(self.TECLAS % json.dumps([f"KEY_{nombre}" for nombre in nombres]))
 
     def clics(self, x, y, veces=1):
@@ -121,7 +120,7 @@ class Gnome:
         shutil.copyfile(temporal, archivo)
 
 
-# KWin, through scripts it runs (tools/con-kwin keeps what they print).
+# KWin, through scripts it runs (tests/sesion -k keeps what they print).
 class KWin:
     # KWin 5 lists its windows with clientList(), KWin 6 with windowList().
     VENTANAS = """
@@ -152,14 +151,13 @@ class KWin:
             except GLib.Error:
                 continue
         llamar("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", "unloadScript", GLib.Variant("(s)", (nombre,)))
-        fin = time.monotonic() + 5
-        while time.monotonic() < fin:
+
+        def impresas():
             with open(self.registro, encoding="utf-8", errors="replace") as archivo:
                 lineas = [linea for linea in archivo if "VENTANAS " in linea]
-            if len(lineas) >= self.lecturas:
-                return json.loads(lineas[self.lecturas - 1].split("VENTANAS ", 1)[1])
-            time.sleep(0.05)
-        return []
+            return lineas[self.lecturas - 1] if len(lineas) >= self.lecturas else None
+        impresa = esperar(impresas, 5)
+        return json.loads(impresa.split("VENTANAS ", 1)[1]) if impresa else []
 
     # Runs one of KWin's global shortcuts ("Window Maximize"...).
     def atajo(self, nombre):
