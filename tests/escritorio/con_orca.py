@@ -20,7 +20,8 @@ import runpy
 import sys
 
 from comprobaciones import acabar, comprobar
-from oir_orca import EscritorioGnome, Orca, Oyente
+from oir_orca import Orca, Oyente
+from ventanas import Gnome
 
 RAIZ = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
@@ -67,7 +68,7 @@ def main():
                                             ("mirvesta", False, None)]:
             print(f"== {nombre}, Orca {'encendido después' if despues else 'antes'}, {plataforma or 'xcb'}")
             oir(os.path.join(os.path.expanduser(sys.argv[2]), "bin", nombre), tabla(nombre)["LLEGANDO_DESPUES"], orca,
-                despues=despues, escritorio=EscritorioGnome(plataforma))
+                despues=despues, escritorio=Gnome(plataforma))
     finally:
         orca.parar()
 

@@ -42,6 +42,7 @@ import sys
 import pyatspi
 from comprobaciones import (acabar, aplicacion, buscar, comprobar, dentro, enfocado, esperar, extension, nodos,
                             recorrer_con_el_tabulador)
+from ventanas import X11
 
 PANEL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "panel.py")
 
@@ -58,11 +59,9 @@ def campos(texto, separador):
 class Calculadora:
     def __init__(self, programa):
         self.nombre = os.path.basename(programa)
-        entorno = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.proceso = subprocess.Popen([programa], env=entorno, stderr=subprocess.PIPE, text=True)
+        self.proceso = X11().lanzar(programa, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.ventana = aplicacion(self.nombre).getChildAtIndex(0)
-        self.x11 = None if "WAYLAND_DISPLAY" in os.environ else esperar(
-            lambda: salida("xdotool", "search", "--onlyvisible", "--pid", str(self.proceso.pid)).split()[0])
+        self.x11 = None if "WAYLAND_DISPLAY" in os.environ else esperar(lambda: X11().mostrada(self.proceso))[0]
 
     # Types the keys into the window, as the keyboard does; into the node
     # when one is given.

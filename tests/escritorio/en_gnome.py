@@ -66,7 +66,7 @@ def tabulador(gnome, programa, marco):
 
 def probar(gnome, programa, foto, wayland):
     entrada = f"org.calculadorasrf.{programa}.desktop"
-    if not comprobar(esperar(lambda: gnome.lanzar(entrada)), f"el shell no encuentra la entrada {entrada}"):
+    if not comprobar(esperar(lambda: gnome.abrir_entrada(entrada)), f"el shell no encuentra la entrada {entrada}"):
         return
     ventana = esperar(lambda: (lambda v: v if v and v["enfocada"] else None)(gnome.ventana(entrada)), 15)
     if not comprobar(ventana, f"{programa}: el shell no ve su ventana como la de {entrada}"):

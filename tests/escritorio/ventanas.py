@@ -8,6 +8,7 @@
 import json
 import os
 import shutil
+import subprocess
 import sys
 
 import gi
@@ -16,14 +17,33 @@ from comprobaciones import esperar
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
-bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-
-
 def llamar(destino, objeto, interfaz, metodo, argumentos=None):
-    return bus.call_sync(destino, objeto, interfaz, metodo, argumentos, None, 0, 10000, None).unpack()
+    return Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(destino, objeto, interfaz, metodo, argumentos, None, 0,
+                                                           10000, None).unpack()
 
 
-# GNOME Shell, through its Eval method (tests/sesion -g opens it).
+# An X session: programs started as its children, found by xdotool, keys
+# given through XTEST (xdotool key names, or "type:TEXT").
+class X11:
+    def lanzar(self, programa, **entorno):
+        return subprocess.Popen([programa], env=dict(os.environ, **entorno), stdout=subprocess.DEVNULL,
+                                stderr=subprocess.PIPE, text=True)
+
+    def mostrada(self, proceso):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(proceso.pid)],
+                              capture_output=True, text=True).stdout.split()[:1]
+
+    def activar(self, proceso):
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(proceso.pid), "windowactivate"])
+
+    def pulsar(self, tecla):
+        orden = ["type", tecla[5:]] if tecla.startswith("type:") else ["key", tecla]
+        subprocess.run(["xdotool", *orden], check=True)
+
+
+# GNOME Shell, through its Eval method (tests/sesion -g opens it); programs
+# started with the session's environment (and a platform the user may have
+# chosen), keys from the shell's own virtual keyboard, by xdotool's names.
 class Gnome:
     VENTANAS = """(() => {
         const tracker = imports.gi.Shell.WindowTracker.get_default();
@@ -74,8 +94,29 @@ class Gnome:
         return true;
     })()"""
 
-    def __init__(self):
+    MODIFICADORES = {"shift": "Shift_L", "ctrl": "Control_L", "alt": "Alt_L", "super": "Super_L"}
+    SIGNOS = {".": "period", ",": "comma", " ": "space", "-": "minus"}
+
+    def __init__(self, plataforma=None):
         self.evaluar(self.TECLADO)
+        self.plataforma = plataforma
+
+    def lanzar(self, programa):
+        return subprocess.Popen([programa], env=dict(os.environ, **({"QT_QPA_PLATFORM": self.plataforma}
+                                                                   if self.plataforma else {})),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def mostrada(self, proceso):
+        return any(ventana["pid"] == proceso.pid for ventana in self.ventanas())
+
+    def activar(self, proceso):
+        pass  # GNOME makes a new window active itself
+
+    def pulsar(self, tecla):
+        if tecla.startswith("type:"):
+            self.teclas(*(self.SIGNOS.get(letra, letra) for letra in tecla[5:]))
+        else:
+            self.teclas(*(self.MODIFICADORES.get(parte, parte) for parte in tecla.split("+")))
 
     def evaluar(self, expresion):
         correcto, resultado = llamar("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell", "Eval",
@@ -91,7 +132,7 @@ class Gnome:
         return next((v for v in self.ventanas() if v["app"] == aplicacion), None)
 
     # Starts the application of a menu entry as the shell's launcher does.
-    def lanzar(self, aplicacion):
+    def abrir_entrada(self, aplicacion):
         return self.evaluar(f"""(() => {{
             const app = imports.gi.Shell.AppSystem.get_default().lookup_app({json.dumps(aplicacion)});
             if (!app) return false;
