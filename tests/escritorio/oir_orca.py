@@ -142,16 +142,21 @@ class Oyente:
         return DICHO.findall(self.orca.leer(desde))
 
     # Presses the keys, a typed text letter by letter, and returns what Orca
-    # said, joined with " | ". A press that comes while Orca still reads may
-    # be dropped (its review commands, a letter through GNOME's keyboard):
-    # each waits for Orca to answer the one before.
+    # said, joined with " | ". A press that comes while Orca still answers
+    # the one before may be dropped or passed to the program (a letter
+    # through GNOME's keyboard; its review commands, the keypad, while it
+    # reads a line): each waits for Orca's answer, a review command for Orca
+    # to fall quiet.
     def pulsar(self, teclas):
         desde = self.orca.tamano()
         for tecla in teclas:
             for una in [f"type:{letra}" for letra in tecla[5:]] if tecla.startswith("type:") else [tecla]:
                 antes = self.orca.tamano()
                 self.escritorio.pulsar(una)
-                esperar(lambda: "SPEECH OUTPUT" in self.orca.leer(antes), 1)
+                if una.startswith("KP_"):
+                    self.esperar_silencio(antes, arranque=1.0, quieto=0.3)
+                else:
+                    esperar(lambda: "SPEECH OUTPUT" in self.orca.leer(antes), 1)
         return " | ".join(self.esperar_silencio(desde))
 
 
