@@ -10,9 +10,10 @@ namespace accesibilidad {
 // (CajaDeLectura, read-only), an entry the user types in, or a unit list's
 // text; its text, selection, cursor and editing, which Qt's own line-edit
 // interface also gives. What it adds is the extent of the text's
-// attributes: Qt reports every run as empty, and screen readers that join
-// runs then leave out the last character when they read the box ("ab" for
-// a refused "abc", nothing for "0").
+// attributes: Qt (QAccessibleLineEdit, 6.4 to 6.8 at least) reports every
+// run as empty, and screen readers that join runs then leave out the last
+// character when they read the box ("ab" for a refused "abc", nothing for
+// "0"). Needed until Qt gives a run over the whole text.
 class CajaAccesible : public QAccessibleWidget,
                       public QAccessibleTextInterface,
                       public QAccessibleEditableTextInterface {

@@ -11,9 +11,9 @@ namespace accesibilidad {
 
 // An editable unit list as Qt presents any combo box (its popup list and its
 // text entry as children, while it is shown; the entry's text as its value),
-// but named by its accessible name: on Linux Qt names a combo box by the
-// text it shows. In a line-by-line review it shows its unit, as on the
-// screen.
+// but named by its accessible name: on Linux Qt (6.4 to 6.8 at least) names
+// a combo box by the text it shows. In a line-by-line review it shows its
+// unit, as on the screen.
 class ListaAccesible : public QAccessibleWidget {
 public:
     explicit ListaAccesible(QWidget* lista);

@@ -31,8 +31,8 @@ QString motivo(const std::exception& fallo)
 
 void avisar(QWidget* ventana, const QString& texto, const QString& titulo)
 {
-    QMessageBox caja(QMessageBox::Information, titulo, texto, QMessageBox::Ok, ventana);
-    caja.exec();
+    QMessageBox mensaje(QMessageBox::Information, titulo, texto, QMessageBox::Ok, ventana);
+    mensaje.exec();
 }
 
 void descargar(QWidget* ventana) { ventana->close(); }
