@@ -10,23 +10,23 @@ namespace {
 TEST(Unidades, TextoEnteroExacto)
 {
     const struct {
+        const char* que;
         std::u16string_view texto;
         Grafia grafia;
         const Unidad* unidad;
     } casos[] = {
-        {u"nF", Grafia::micro, &unidades_de_capacidad[1]},
-        {u"\u00b5F", Grafia::micro, &unidades_de_capacidad[0]},
-        {u"uF", Grafia::u, &unidades_de_capacidad[0]},
-        {u"uF", Grafia::micro, nullptr},
-        {u"\u00b5F", Grafia::u, nullptr},
-        {u"n", Grafia::micro, nullptr},
-        {u"NF", Grafia::u, nullptr},
-        {u" nF", Grafia::u, nullptr},
-        {u"", Grafia::micro, nullptr},
+        {"nF", u"nF", Grafia::micro, &unidades_de_capacidad[1]},
+        {"micro F", u"\u00b5F", Grafia::micro, &unidades_de_capacidad[0]},
+        {"uF", u"uF", Grafia::u, &unidades_de_capacidad[0]},
+        {"uF donde se escribe micro", u"uF", Grafia::micro, nullptr},
+        {"micro F donde se escribe u", u"\u00b5F", Grafia::u, nullptr},
+        {"a medias", u"n", Grafia::micro, nullptr},
+        {"mayusculas", u"NF", Grafia::u, nullptr},
+        {"con un blanco", u" nF", Grafia::u, nullptr},
+        {"vacio", u"", Grafia::micro, nullptr},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(unidad_de_texto(c.texto, unidades_de_capacidad, c.grafia), c.unidad)
-            << std::string(c.texto.begin(), c.texto.end());
+        EXPECT_EQ(unidad_de_texto(c.texto, unidades_de_capacidad, c.grafia), c.unidad) << c.que;
 }
 
 TEST(Unidades, LaDelFactorEnVigor)
