@@ -30,9 +30,14 @@ def tabla(nombre):
     return runpy.run_path(os.path.join(RAIZ, nombre, "tests", "orca.py"))
 
 
+# Whether all the patterns are in what Orca said.
+def dice_todo(patrones):
+    return lambda dicho: all(re.search(patron, f"| {dicho} |") for patron in patrones)
+
+
 # Presses one step's keys and checks what Orca says.
 def escuchar(oyente, numero, paso):
-    dicho = oyente.pulsar(paso.teclas)
+    dicho = oyente.pulsar(paso.teclas, hasta=dice_todo(paso.dice))
     teclas = " ".join(paso.teclas)
     print(f"{numero}\t{teclas}\t{dicho}", flush=True)
     entre_barras = f"| {dicho} |"
@@ -43,9 +48,9 @@ def escuchar(oyente, numero, paso):
 
 
 def oir(programa, pasos, orca, **como):
-    with Oyente(programa, orca, **como) as oyente:
+    al_abrir = tabla(os.path.basename(programa))["AL_ABRIR"]
+    with Oyente(programa, orca, hasta=dice_todo([al_abrir]), **como) as oyente:
         print(f"0\tal abrir\t{oyente.al_abrir}", flush=True)
-        al_abrir = tabla(oyente.nombre)["AL_ABRIR"]
         comprobar(re.search(al_abrir, oyente.al_abrir), f"{oyente.nombre}, paso 0 (al abrir): no dice /{al_abrir}/")
         for numero, paso in enumerate(pasos, 1):
             escuchar(oyente, numero, paso)

@@ -59,7 +59,7 @@ def campos(texto, separador):
 class Calculadora:
     def __init__(self, programa):
         self.nombre = os.path.basename(programa)
-        self.proceso = X11().lanzar(programa, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.proceso = X11().lanzar(programa, subprocess.PIPE, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.ventana = aplicacion(self.nombre).getChildAtIndex(0)
         self.x11 = None if "WAYLAND_DISPLAY" in os.environ else esperar(lambda: X11().mostrada(self.proceso))[0]
 

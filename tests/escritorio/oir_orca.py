@@ -89,7 +89,7 @@ class Oyente:
     """The program, started and heard until closed; a context manager. The
     desktop (ventanas.py) starts it and gives it its keys."""
 
-    def __init__(self, programa, orca, despues=False, escritorio=None):
+    def __init__(self, programa, orca, despues=False, escritorio=None, hasta=None):
         self.orca, self.escritorio, self.nombre = orca, escritorio or X11(), os.path.basename(programa)
         if despues:
             orca.parar()
@@ -113,7 +113,7 @@ class Oyente:
             if not esperar(lambda: re.search(ACTIVA.format(re.escape(self.nombre)), orca.leer(desde)), 30):
                 self.cerrar()
                 raise RuntimeError(f"la ventana de {self.nombre} no llega a Orca")
-        self.al_abrir = " | ".join(self.esperar_silencio(desde))
+        self.al_abrir = " | ".join(self.esperar_silencio(desde, hasta))
 
     def __enter__(self):
         return self
@@ -125,9 +125,13 @@ class Oyente:
         self.programa.terminate()
         self.programa.wait(10)
 
-    # Waits for Orca to react (up to `arranque` seconds), then for a second
-    # in which it logs nothing of its own; what it said meanwhile.
-    def esperar_silencio(self, desde, arranque=3.0, quieto=1.0):
+    # Waits for Orca to say what hasta() looks for in its speech (up to 15
+    # seconds: a window coming back after a message box can be slow), or to
+    # react at all (up to `arranque` seconds), then for a second in which it
+    # logs nothing of its own; what it said meanwhile.
+    def esperar_silencio(self, desde, hasta=None, arranque=3.0, quieto=1.0):
+        if hasta:
+            esperar(lambda: hasta(" | ".join(DICHO.findall(self.orca.leer(desde)))), 15)
         leido, ultimo = desde, None
         inicio = time.monotonic()
 
@@ -147,7 +151,7 @@ class Oyente:
     # through GNOME's keyboard; its review commands, the keypad, while it
     # reads a line): each waits for Orca's answer, a review command for Orca
     # to fall quiet.
-    def pulsar(self, teclas):
+    def pulsar(self, teclas, hasta=None):
         desde = self.orca.tamano()
         for tecla in teclas:
             for una in [f"type:{letra}" for letra in tecla[5:]] if tecla.startswith("type:") else [tecla]:
@@ -157,7 +161,7 @@ class Oyente:
                     self.esperar_silencio(antes, arranque=1.0, quieto=0.3)
                 else:
                     esperar(lambda: "SPEECH OUTPUT" in self.orca.leer(antes), 1)
-        return " | ".join(self.esperar_silencio(desde))
+        return " | ".join(self.esperar_silencio(desde, hasta))
 
 
 if __name__ == "__main__":

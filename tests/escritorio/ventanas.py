@@ -25,9 +25,11 @@ def llamar(destino, objeto, interfaz, metodo, argumentos=None):
 # An X session: programs started as its children, found by xdotool, keys
 # given through XTEST (xdotool key names, or "type:TEXT").
 class X11:
-    def lanzar(self, programa, **entorno):
+    # Its error output, where the caller wants it, must be read as it comes:
+    # a program that fills the pipe waits.
+    def lanzar(self, programa, errores=subprocess.DEVNULL, **entorno):
         return subprocess.Popen([programa], env=dict(os.environ, **entorno), stdout=subprocess.DEVNULL,
-                                stderr=subprocess.PIPE, text=True)
+                                stderr=errores, text=True)
 
     def mostrada(self, proceso):
         return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(proceso.pid)],
