@@ -38,6 +38,7 @@ import os
 import signal
 import subprocess
 import sys
+import tempfile
 
 import pyatspi
 from comprobaciones import (acabar, aplicacion, buscar, comprobar, dentro, enfocado, esperar, extension, nodos,
@@ -59,7 +60,8 @@ def campos(texto, separador):
 class Calculadora:
     def __init__(self, programa):
         self.nombre = os.path.basename(programa)
-        self.proceso = X11().lanzar(programa, subprocess.PIPE, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.errores = tempfile.TemporaryFile("w+")  # kept whole, however much Qt writes
+        self.proceso = X11().lanzar(programa, self.errores, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.ventana = aplicacion(self.nombre).getChildAtIndex(0)
         self.x11 = None if "WAYLAND_DISPLAY" in os.environ else esperar(lambda: X11().mostrada(self.proceso))[0]
 
@@ -166,7 +168,7 @@ def cambios(c):
               f"al 200 % la ventana ocupa {c.con_marco()}, fuera de la pantalla {pantalla()}")
     escala(1)
     comprobar(esperar(c.es_el_diseno), "de vuelta al 100 % la ventana no es su diseño")
-    panel = subprocess.Popen(["/usr/bin/python3", PANEL, "300"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    panel = subprocess.Popen(["/usr/bin/python3", PANEL, "300"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         comprobar(esperar(lambda: area_de_trabajo()[3] < pantalla()[3]), "el panel no deja un área de trabajo menor")
         comprobar(esperar(lambda: dentro(c.con_marco(), area_de_trabajo())),
@@ -185,7 +187,8 @@ def en_wayland(c):
     leer_arbol(c)
     buscar(c.ventana, pyatspi.ROLE_PUSH_BUTTON, "Salir").queryAction().doAction(0)
     comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
-    avisos = [linea for linea in c.proceso.stderr.read().splitlines()
+    c.errores.seek(0)
+    avisos = [linea for linea in c.errores.read().splitlines()
               if not any(inofensivo in linea for inofensivo in INOFENSIVOS_EN_WAYLAND)]
     comprobar(not avisos, f"Qt avisa: {avisos}")
 
