@@ -13,13 +13,9 @@ function(agregar_calculadora NAME)
 
     add_library(${NAME}_ventana STATIC ${C_VENTANA})
     target_link_libraries(${NAME}_ventana PUBLIC ${NAME}_calculo comun PRIVATE advertencias)
-    list(TRANSFORM C_IMAGENES PREPEND ${PROJECT_SOURCE_DIR}/assets/)
-    qt_add_resources(${NAME}_ventana imagenes_${NAME}
-        PREFIX /imagenes
-        BASE ${PROJECT_SOURCE_DIR}/assets
-        OPTIONS ${OPCIONES_DE_RCC}
-        FILES ${C_IMAGENES})
+    compilar_imagenes(${NAME}_ventana imagenes_${NAME} ${C_IMAGENES})
 
-    qt_add_executable(${NAME} main.cpp)
+    # A Windows program of the desktop, without a console.
+    qt_add_executable(${NAME} WIN32 main.cpp)
     target_link_libraries(${NAME} PRIVATE ${NAME}_ventana advertencias)
 endfunction()

@@ -2,4 +2,4 @@
 
 #include "programa/aplicacion.h"
 
-int main() { return calculadora::ejecutar<VentanaFiltros>("filtros"); }
+int main(int /*argc*/, char* /*argv*/[]) { return calculadora::ejecutar<VentanaFiltros>("filtros"); }

@@ -8,6 +8,7 @@
 #include "servicios/texto.h"
 #include "ventana/caja_de_lectura.h"
 #include "ventana/deslizador.h"
+#include "ventana/dibujo.h"
 #include "ventana/estilo.h"
 #include "ventana/lista_de_unidades.h"
 #include "ventana/marco_de_opciones.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
-#include <QSvgWidget>
 #include <QToolButton>
 
 using namespace calculadora;

@@ -2,4 +2,4 @@
 
 #include "programa/aplicacion.h"
 
-int main() { return calculadora::ejecutar<VentanaMirvesta>("mirvesta"); }
+int main(int /*argc*/, char* /*argv*/[]) { return calculadora::ejecutar<VentanaMirvesta>("mirvesta"); }

@@ -7,13 +7,13 @@
 #include "ventana/caja_de_lectura.h"
 #include "ventana/controles.h"
 #include "ventana/deslizador.h"
+#include "ventana/dibujo.h"
 #include "ventana/estilo.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
-#include <QSvgWidget>
 #include <QToolButton>
 
 using namespace calculadora;

@@ -6,6 +6,7 @@
 #include "servicios/texto.h"
 #include "ventana/boton_con_imagen.h"
 #include "ventana/controles.h"
+#include "ventana/dibujo.h"
 #include "ventana/estilo.h"
 #include "ventana/lista_de_unidades.h"
 #include "ventana/marco_de_opciones.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
-#include <QSvgWidget>
 #include <QToolButton>
 
 using namespace calculadora;

@@ -9,12 +9,12 @@
 
 #include "ventana/decoracion.h"
 #include "ventana/deslizador.h"
+#include "ventana/dibujo.h"
 #include "ventana/lista_de_unidades.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSvgWidget>
 
 namespace accesibilidad {
 namespace {
@@ -64,7 +64,7 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto)
     auto* control = qobject_cast<QWidget*>(objeto);
     if (!control)
         return nullptr;
-    if (es<QSvgWidget>(clase))
+    if (es<calculadora::Dibujo>(clase))
         return new QAccessibleWidget(control, QAccessible::Graphic);
     if (es<calculadora::Decoracion>(clase))
         return new TrazoAccesible(control);

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -88,6 +90,12 @@ void preparar_aplicacion(QApplication& aplicacion, const QString& programa)
     auto* traductor = new QTranslator(&aplicacion);
     if (traductor->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductor);
+    // A system without the design's font (Windows under Wine, for one) takes
+    // the stand-in the Windows folder ships beside the programs; Linux has
+    // it installed.
+    const QDir fuentes(QCoreApplication::applicationDirPath() + QStringLiteral("/fuentes"));
+    for (const QString& archivo : fuentes.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fuentes.filePath(archivo));
     accesibilidad::instalar_accesibilidad();
     instalar_estilo_de_marcos();
     QApplication::setApplicationName(programa);

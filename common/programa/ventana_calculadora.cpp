@@ -5,12 +5,12 @@
 #include "servicios/manejadores.h"
 #include "ventana/boton_con_imagen.h"
 #include "ventana/controles.h"
+#include "ventana/dibujo.h"
 #include "ventana/estilo.h"
-#include "ventana/icono_svg.h"
+#include "ventana/icono.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QSvgWidget>
 
 namespace calculadora {
 
@@ -20,7 +20,7 @@ VentanaCalculadora::VentanaCalculadora(const DisenoDeVentana& diseno)
 {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromUtf8(diseno.titulo));
-    setWindowIcon(icono_svg(QStringLiteral(":/imagenes/osciloscopio.svg")));
+    setWindowIcon(icono(QStringLiteral(":/imagenes/osciloscopio.svg")));
     setFont(fuente(8.25));
     fondo_blanco(this);
     const QSize cliente(px(diseno.ancho), px(diseno.alto));

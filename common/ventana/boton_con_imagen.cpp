@@ -1,7 +1,7 @@
 #include "boton_con_imagen.h"
 
 #include "estilo.h"
-#include "icono_svg.h"
+#include "icono.h"
 
 #include <QKeyEvent>
 
@@ -13,7 +13,7 @@ BotonConImagen::BotonConImagen(QWidget* padre, const QString& nombre, const QStr
 {
     setObjectName(nombre);
     setText(texto);
-    setIcon(icono_svg(recurso));
+    setIcon(icono(recurso));
     setIconSize(QSize(32, 32));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setFont(fuente(8.25, true));

@@ -2,13 +2,13 @@
 
 #include "decoracion.h"
 #include "deslizador.h"
+#include "dibujo.h"
 #include "estilo.h"
 #include "lista_de_unidades.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSvgWidget>
 
 namespace calculadora {
 
@@ -139,15 +139,15 @@ QWidget* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar)
     return rectangulo;
 }
 
-QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar)
+Dibujo* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar)
 {
-    auto* imagen = new QSvgWidget(recurso, padre);
+    auto* imagen = new Dibujo(padre, recurso);
     imagen->setObjectName(nombre);
     imagen->setGeometry(lugar);
     return imagen;
 }
 
-QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen)
+Dibujo* crear_imagen(QWidget* padre, const Imagen& imagen)
 {
     return crear_imagen(padre, QString::fromLatin1(imagen.nombre),
                         QStringLiteral(":/imagenes/") + QLatin1String(imagen.recurso),

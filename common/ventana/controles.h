@@ -20,12 +20,12 @@
 
 class QGroupBox;
 class QLabel;
-class QSvgWidget;
 class QWidget;
 
 namespace calculadora {
 
 class Deslizador;
+class Dibujo;
 class ListaDeUnidades;
 
 // A transparent label with its text at the top left, in the given colour on
@@ -75,7 +75,7 @@ struct Imagen {
     int izquierda = 0, arriba = 0, ancho = 0, alto = 0;
 };
 
-QSvgWidget* crear_imagen(QWidget* padre, const Imagen& imagen);
+Dibujo* crear_imagen(QWidget* padre, const Imagen& imagen);
 
 // A frame with a caption, white inside, its caption in the given font and
 // colour; its children place themselves relative to its top left corner.
@@ -106,8 +106,8 @@ QWidget* crear_linea(QWidget* padre, const QString& nombre, QPoint desde, QPoint
 // A rectangle outline one pixel wide, transparent inside (a Decoracion).
 QWidget* crear_rectangulo(QWidget* padre, const QString& nombre, QRect lugar);
 
-// A picture drawn from an SVG resource at exactly the given size.
-QSvgWidget* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar);
+// A picture of the compiled resources, drawn at exactly the given size.
+Dibujo* crear_imagen(QWidget* padre, const QString& nombre, const QString& recurso, QRect lugar);
 
 // Gives the controls the tab order of the list, first to last.
 void ordenar_tabulacion(const QList<QWidget*>& orden);

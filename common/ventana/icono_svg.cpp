@@ -1,4 +1,4 @@
-#include "icono_svg.h"
+#include "icono.h"
 
 #include <QApplication>
 #include <QIconEngine>
@@ -68,6 +68,6 @@ private:
 
 } // namespace
 
-QIcon icono_svg(const QString& recurso) { return QIcon(new MotorSvg(recurso)); }
+QIcon icono(const QString& recurso) { return QIcon(new MotorSvg(recurso)); }
 
 } // namespace calculadora

@@ -5,6 +5,7 @@
 #include "servicios/texto.h"
 #include "soporte/lector_de_pantalla.h"
 #include "soporte/tablas.h"
+#include "ventana/dibujo.h"
 #include "ventana/estilo_de_marcos.h"
 
 #include <QAbstractButton>
@@ -13,8 +14,6 @@
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QSvgRenderer>
-#include <QSvgWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -122,7 +121,7 @@ void comprobar_diseno_completo(const QWidget& ventana)
     }
     // Every picture drawn, in every state a user sees it, and at twice the
     // size on a screen at 200 %.
-    for (QSvgWidget* imagen : ventana.findChildren<QSvgWidget*>())
+    for (calculadora::Dibujo* imagen : ventana.findChildren<calculadora::Dibujo*>())
         EXPECT_FALSE(en_blanco(imagen->grab().toImage())) << imagen->objectName().toStdString();
     for (const QToolButton* boton : ventana.findChildren<QToolButton*>()) {
         for (const QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled})

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own qt6-base source package (the
+# version of the host's Qt, whose tools the cross build runs), with Debian's
+# patches, and prints the folder it is installed in. The build is kept
+# outside the project, one folder per source version and set of options, and
+# reused while both stay the same.
+#   distribucion/windows/qt.sh
+set -euo pipefail
+cd "$(dirname "$0")"
+aqui=$PWD
+
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+cadena=$aqui/mingw-w64.cmake
+# Only what the calculators use: widgets, SVG-free pictures, no network,
+# no OpenGL. The +dfsg source has no tablet library (wintab); Qt 6.4 builds
+# its DirectWrite font database only with Direct2D; the bundled FreeType
+# gives the offscreen platform the tests run on.
+opciones=(-xplatform win32-g++ -qt-host-path /usr -release -shared
+    -nomake examples -nomake tests -no-opengl -no-dbus -no-icu -no-fontconfig
+    -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
+    -no-feature-direct2d -no-feature-directwrite3 -qt-freetype -no-libjpeg
+    -qt-zlib -qt-libpng -qt-harfbuzz -qt-pcre -no-zstd)
+clave=$( (echo "${opciones[*]}"; cat "$cadena") | sha256sum | cut -c1-12)
+destino=$("$aqui/../../tools/carpeta-de-cache" qt-windows)/$version-$clave
+if [ -e "$destino/.hecho" ]; then
+    echo "$destino"
+    exit 0
+fi
+
+trabajo=$(mktemp -d)
+trap 'rm -rf "$trabajo"' EXIT
+# The source comes from the archive this machine installs from, through a
+# list of our own: the system's lists are left as they are.
+mkdir -p "$trabajo/apt/listas/partial" "$trabajo/apt/partes"
+if [ -e /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$trabajo/apt/partes/fuentes.sources"
+else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$trabajo/apt/partes/fuentes.list"
+fi
+apt_propio=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$trabajo/apt/partes"
+    -o "Dir::State::Lists=$trabajo/apt/listas")
+apt-get "${apt_propio[@]}" update >&2
+(cd "$trabajo" && apt-get "${apt_propio[@]}" source "qt6-base=$version" >&2)
+
+fuente=$(find "$trabajo" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+mkdir "$trabajo/obra"
+(cd "$trabajo/obra" && "$fuente/configure" -prefix "$destino" "${opciones[@]}" -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$cadena" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) >&2
+cmake --build "$trabajo/obra" --parallel "$(nproc)" >&2
+rm -rf "$destino"
+cmake --install "$trabajo/obra" >&2
+touch "$destino/.hecho"
+echo "$destino"
