@@ -14,6 +14,12 @@ file(WRITE ${TEMA_OSCURO}/qt6ct/qt6ct.conf
 # A GUI test runs on the offscreen platform, once with a "." locale and once
 # with a "," locale, each registered under its own name; its tests named
 # TemaOscuro run instead under qt6ct's dark colour scheme.
+# Windows' window tests run on its own platform (on a virtual display under
+# Wine), with its font database: its offscreen platform knows no fonts.
+if(WIN32)
+    set(PLATAFORMA_DE_LAS_PRUEBAS QT_QPA_PLATFORM=windows)
+endif()
+
 function(agregar_prueba)
     if(NOT BUILD_TESTING)
         return()
@@ -30,20 +36,25 @@ function(agregar_prueba)
             gtest_discover_tests(${P_NAME}
                 TEST_SUFFIX ".${locale}"
                 TEST_FILTER "-*TemaOscuro*"
-                EXTRA_ARGS "LC_ALL=${locale}.UTF-8"
-                DISCOVERY_MODE PRE_TEST
+                EXTRA_ARGS "LC_ALL=${locale}.UTF-8" ${PLATAFORMA_DE_LAS_PRUEBAS}
+                DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                 NO_PRETTY_VALUES
-                PROPERTIES LABELS rapidas)
+                # Windows takes its locale from the system, which Wine sets
+                # from the locale it is started in.
+                PROPERTIES LABELS rapidas ENVIRONMENT "LC_ALL=${locale}.UTF-8")
         endforeach()
+        if(WIN32)
+            return() # the dark theme's case is qt6ct's, Linux's own
+        endif()
         gtest_discover_tests(${P_NAME}
             TEST_SUFFIX ".qt6ct_oscuro"
             TEST_FILTER "*TemaOscuro*"
             EXTRA_ARGS "QT_QPA_PLATFORMTHEME=qt6ct" "XDG_CONFIG_HOME=${TEMA_OSCURO}"
-            DISCOVERY_MODE PRE_TEST
+            DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
             NO_PRETTY_VALUES
             PROPERTIES LABELS rapidas)
     else()
         target_link_libraries(${P_NAME} PRIVATE GTest::gmock_main)
-        gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES PROPERTIES LABELS rapidas)
+        gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS rapidas)
     endif()
 endfunction()

@@ -12,7 +12,7 @@ cpack -G DEB >/dev/null
 paquete=$(ls calculadoras-rf_*.deb)
 dependencias=$(dpkg-deb --field "$paquete" Depends)
 echo "Depends: $dependencias"
-for necesaria in libqt6widgets6 libqt6svgwidgets6 libc6 fonts-liberation2 qt6-translations-l10n; do
+for necesaria in libqt6widgets6 libqt6svg6 libc6 fonts-liberation2 qt6-translations-l10n; do
     grep -q "$necesaria" <<<"$dependencias" || { echo "falta la dependencia $necesaria"; exit 1; }
 done
 contenido=$(dpkg-deb --contents "$paquete")

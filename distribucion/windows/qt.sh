@@ -23,7 +23,10 @@ opciones=(-xplatform win32-g++ -qt-host-path /usr -release -shared
     -qt-zlib -qt-libpng -qt-harfbuzz -qt-pcre -no-zstd)
 clave=$( (echo "${opciones[*]}"; cat "$cadena") | sha256sum | cut -c1-12)
 destino=$("$aqui/../../tools/carpeta-de-cache" qt-windows)/$version-$clave
+# Qt's Spanish texts are Debian's, the same files on every system.
+dar_textos() { install -D -m 644 /usr/share/qt6/translations/qtbase_es.qm "$destino/translations/qtbase_es.qm"; }
 if [ -e "$destino/.hecho" ]; then
+    dar_textos
     echo "$destino"
     exit 0
 fi
@@ -46,9 +49,10 @@ apt-get "${apt_propio[@]}" update >&2
 fuente=$(find "$trabajo" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 mkdir "$trabajo/obra"
 (cd "$trabajo/obra" && "$fuente/configure" -prefix "$destino" "${opciones[@]}" -- -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$cadena" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) >&2
+    -DCMAKE_TOOLCHAIN_FILE="$cadena" -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake") >&2
 cmake --build "$trabajo/obra" --parallel "$(nproc)" >&2
 rm -rf "$destino"
 cmake --install "$trabajo/obra" >&2
+dar_textos
 touch "$destino/.hecho"
 echo "$destino"

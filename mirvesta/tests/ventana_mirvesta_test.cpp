@@ -19,11 +19,18 @@ TEST_F(VentanaMirvestaTest, DisenoCompleto)
     EXPECT_EQ(texto("txt_longitud") + texto("txt_radio_cm") + texto("txt_valorbobina"),
               QStringLiteral("00,16 cm0.0069"));
     prueba::comprobar_diseno_completo(ventana);
+    // Windows' font renderer gives the stand-in font whole-pixel advances,
+    // which end the letter up to one pixel further from its exponent.
+#ifdef Q_OS_WIN
+    constexpr int holgura = 9;
+#else
+    constexpr int holgura = 8;
+#endif
     for (const auto& [letra, exponente] : {std::pair{"R", "Label8"}, std::pair{"n", "Label9"}}) {
         const qreal x = control(exponente)->x();
         const qreal fin = prueba::extension_del_texto(control<QLabel>("Label2"), QString::fromLatin1(letra)).second;
         EXPECT_LE(fin, x) << letra;
-        EXPECT_GE(fin, x - 8) << letra;
+        EXPECT_GE(fin, x - holgura) << letra;
     }
 }
 

@@ -6,9 +6,11 @@
 #include "soporte/lector_de_pantalla.h"
 #include "soporte/tablas.h"
 #include "ventana/dibujo.h"
+#include "ventana/estilo.h"
 #include "ventana/estilo_de_marcos.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,7 +217,8 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         if (const QByteArray argumento(argv[i]); argumento.contains('=') && !argumento.startsWith('-'))
             qputenv(argumento.left(argumento.indexOf('=')), argumento.mid(argumento.indexOf('=') + 1));
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) // ctest asks for the names: no application needed
         return RUN_ALL_TESTS();
@@ -229,6 +232,8 @@ int main(int argc, char* argv[])
     }
     prueba::escuchar_como_el_puente();
     calculadora::preparar_aplicacion(aplicacion, QStringLiteral("pruebas")); // as the programs do
+    std::fprintf(stderr, "Fuente de las ventanas: %s\n",
+                 qPrintable(QFontInfo(calculadora::fuente(8.25, false)).family()));
     QApplication::setQuitOnLastWindowClosed(false); // each test opens and closes its own window
     QTimer vigilante;
     QObject::connect(&vigilante, &QTimer::timeout, &aplicacion, prueba::cerrar_avisos_abiertos);

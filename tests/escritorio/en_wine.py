@@ -1,0 +1,122 @@
+#!/usr/bin/python3
+# The Windows installer in a fresh Wine prefix on this X session (run it in
+# tests/sesion): a silent install, the Start menu's entries, each program
+# started from its entry, open at its design size in the middle of the
+# screen, a result computed with the keyboard and read back through the
+# clipboard (which Wine shares with X), "Salir" ending it, and an
+# uninstall that leaves nothing behind.
+#   tests/sesion tests/escritorio/en_wine.py INSTALLER.exe
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+from comprobaciones import acabar, asentado, comprobar, esperar, uso
+
+# Each program: its window's client size, the keys that compute a result and
+# reach the box that shows it, the result, the keys from there to "Salir".
+PROGRAMAS = {
+    "filtros": ((754, 574), ["Tab", "Up"] + ["Tab"] * 6, "14.469", ["Tab"]),
+    "velorna": ((580, 538), ["1", "Tab", "Tab", "1", "Return"] + ["Tab"] * 5, "159.155", ["shift+Tab"]),
+    "mirvesta": ((575, 623), ["Tab"] * 3 + ["Up"] + ["Tab"] * 4, "0.0278", ["Tab"]),
+}
+RAIZ = pathlib.Path(__file__).resolve().parents[2]
+CLAVE = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CalculadorasRF"
+
+
+def nombre_en_el_menu(programa):
+    entrada = RAIZ / programa / f"org.calculadorasrf.{programa}.desktop"
+    return next(l[5:] for l in entrada.read_text(encoding="utf-8").splitlines() if l.startswith("Name="))
+
+
+def wine(*orden, **opciones):
+    return subprocess.run(["wine", *orden], capture_output=True, text=True, **opciones)
+
+
+def ventana(titulo):
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{titulo}$"],
+                         capture_output=True, text=True).stdout.split()
+    return ids[0] if ids else None
+
+
+def geometria(x11):
+    campos = dict(l.strip().split(": ", 1) for l in subprocess.check_output(["xwininfo", "-id", x11], text=True)
+                  .splitlines() if ": " in l)
+    return tuple(int(campos[c]) for c in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
+def pulsar(x11, teclas):
+    for tecla in teclas:
+        subprocess.run(["xdotool", "windowactivate", "--sync", x11, "key", "--clearmodifiers", tecla], check=True)
+
+
+def portapapeles():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
+
+
+def probar_programa(menu, programa, raiz):
+    (ancho, alto), al_resultado, resultado, a_salir = PROGRAMAS[programa]
+    titulo = nombre_en_el_menu(programa)
+    acceso = menu / f"{titulo}.lnk"
+    if not comprobar(acceso.exists(), f"no hay entrada «{titulo}» en el menú Inicio"):
+        return
+    subprocess.run(["wine", "start", "/unix", str(acceso)], check=True)
+    x11 = esperar(lambda: ventana(titulo), 60)
+    if not comprobar(x11, f"{programa}: no se abre una ventana «{titulo}»"):
+        return
+    # Placed and active before the first key: Wine maps a window before it
+    # is moved to its place and given the focus.
+    x, y, w, h = asentado(lambda: geometria(x11))
+    esperar(lambda: subprocess.check_output(["xdotool", "getactivewindow"], text=True).strip() == x11)
+    comprobar((w, h) == (ancho, alto), f"{programa}: la ventana mide {w}x{h}, no {ancho}x{alto}")
+    comprobar(abs(x + w / 2 - raiz[2] / 2) <= 1, f"{programa}: la ventana no está centrada ({x}, {w}, {raiz[2]})")
+    pulsar(x11, al_resultado + ["ctrl+a", "ctrl+c"])
+    leido = esperar(lambda: portapapeles() == resultado and resultado, 5)
+    comprobar(leido, f"{programa}: el resultado es «{portapapeles()}», no «{resultado}»")
+    pulsar(x11, a_salir + ["space"])
+    comprobar(esperar(lambda: not en_marcha(programa), 15), f"{programa}: «Salir» no termina el programa")
+
+
+def en_marcha(programa):
+    return subprocess.run(["pgrep", "-f", rf"\\{programa}\.exe$"], capture_output=True).returncode == 0
+
+
+def main(instalador):
+    prefijo = tempfile.mkdtemp(prefix="wine-")
+    os.environ.update(WINEPREFIX=prefijo, WINEDEBUG="-all")
+    unidad = pathlib.Path(prefijo, "drive_c")
+    # One Wine server for the whole run, kept from the pipes of the commands
+    # whose output is read (a server started by one would hold them open).
+    subprocess.run(["wineserver", "-p"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+    subprocess.run(["wineboot", "-i"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    comprobar(wine(instalador, "/S").returncode == 0, "la instalación silenciosa falla")
+    carpeta = unidad / "Program Files" / "Calculadoras RF"
+    menu = unidad / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Calculadoras RF"
+    comprobar(sorted(p.name for p in menu.glob("*.lnk")) == sorted(f"{nombre_en_el_menu(p)}.lnk" for p in PROGRAMAS),
+              f"el menú Inicio tiene {sorted(p.name for p in menu.glob('*'))}")
+    raiz = tuple(int(v) for v in subprocess.check_output(["xdotool", "getdisplaygeometry"], text=True).split())
+    raiz = (0, 0) + raiz
+    for programa in PROGRAMAS:
+        probar_programa(menu, programa, raiz)
+
+    # Installed again over itself (as a newer build over an older one): one entry.
+    comprobar(wine(instalador, "/S").returncode == 0, "instalar encima falla")
+    entradas = wine("reg", "query", r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall").stdout
+    comprobar(entradas.count("CalculadorasRF") == 1, "instalado dos veces, no hay una sola entrada en Aplicaciones")
+
+    comprobar(wine(str(carpeta / "desinstalar.exe"), "/S").returncode == 0, "la desinstalación falla")
+    # The uninstaller runs a copy of itself, which has ended once the folder is gone.
+    esperar(lambda: not carpeta.exists(), 30)
+    comprobar(not carpeta.exists(), f"la desinstalación deja {list(carpeta.rglob('*')) if carpeta.exists() else ''}")
+    comprobar(not menu.exists(), "la desinstalación deja el menú Inicio")
+    comprobar(wine("reg", "query", CLAVE).returncode != 0, "la desinstalación deja su clave en el registro")
+    subprocess.run(["wineserver", "-k"])
+    acabar("el instalador de Windows bajo Wine")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        uso(__file__)
+    main(sys.argv[1])
