@@ -26,6 +26,32 @@ std::optional<QString> lo_dicho(const QAccessibleEvent& evento)
     return static_cast<const QAccessibleAnnouncementEvent&>(evento).message();
 }
 
+#elif defined(Q_OS_WIN)
+
+Voz::Voz(QWidget* ventana)
+    : destino_(ventana)
+{}
+
+// Qt 6.4's UI Automation bridge forwards no shown object, but raises a
+// notification, which Narrator and NVDA read out, for a value that changes
+// to a string.
+void Voz::decir(const QString& texto)
+{
+    QAccessibleValueChangeEvent cambio(destino_, texto);
+    QAccessible::updateAccessibility(&cambio);
+}
+
+std::optional<QString> lo_dicho(const QAccessibleEvent& evento)
+{
+    if (evento.type() != QAccessible::ValueChanged)
+        return std::nullopt;
+    const QVariant valor = static_cast<const QAccessibleValueChangeEvent&>(evento).value();
+    if (valor.typeId() != QMetaType::QString || !evento.object() || !evento.object()->isWidgetType() ||
+        !static_cast<const QWidget*>(evento.object())->isWindow())
+        return std::nullopt;
+    return valor.toString();
+}
+
 #else
 
 Voz::Voz(QWidget* ventana)

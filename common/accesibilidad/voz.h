@@ -1,7 +1,11 @@
 #pragma once
 
 // How the window's own texts reach screen readers, which depends on the Qt
-// the programs are built with: Qt 6.8 sends announcements, Qt 6.4 has none.
+// the programs are built with and its bridge:
+//   Qt 6.8, every system   an announcement
+//   Qt 6.4, Windows        a value changed to the text (UI Automation's bridge
+//                          raises it as a notification)
+//   Qt 6.4, Linux          a hidden notification shown again (AT-SPI's bridge)
 // Decided here (voz.cpp), with texto_del_valor.h the room's only places that
 // know the Qt version.
 
@@ -14,9 +18,8 @@ class QWidget;
 
 namespace accesibilidad {
 
-// Tells screen readers a text from the window without moving the focus: as
-// an announcement where Qt sends them, otherwise as a hidden notification
-// that shows again (Notificacion).
+// Tells screen readers a text from the window without moving the focus, in
+// the way of the table above.
 class Voz {
 public:
     explicit Voz(QWidget* ventana);
