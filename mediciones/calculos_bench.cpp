@@ -17,7 +17,7 @@ void frecuencia_de_corte(benchmark::State& estado)
 {
     for (auto _ : estado)
         benchmark::DoNotOptimize(
-            filtros::calcular_frecuencia_corte(u"47,5", u"0,22", filtros::divisor_nanofaradios, false, sep));
+            filtros::calcular_frecuencia_corte(u"47,5", u"0,22", numerico::unidades_de_capacidad[1].factor, false, sep));
 }
 BENCHMARK(frecuencia_de_corte);
 
