@@ -16,8 +16,8 @@ const numerico::Separadores sep = numerico::separadores_coma;
 void frecuencia_de_corte(benchmark::State& estado)
 {
     for (auto _ : estado)
-        benchmark::DoNotOptimize(
-            filtros::calcular_frecuencia_corte(u"47,5", u"0,22", numerico::unidades_de_capacidad[1].factor, false, sep));
+        benchmark::DoNotOptimize(filtros::calcular_frecuencia_corte(
+            u"47,5", u"0,22", numerico::unidades_de_capacidad[1].factor, false, sep));
 }
 BENCHMARK(frecuencia_de_corte);
 
