@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 # The Windows installer in a fresh Wine prefix on this X session (run it in
-# tests/sesion): a silent install, the Start menu's entries, each program
-# started from its entry, open at its design size in the middle of the
-# screen, a result computed with the keyboard and read back through the
-# clipboard (which Wine shares with X), "Salir" ending it, and an
-# uninstall that leaves nothing behind.
-#   tests/sesion tests/escritorio/en_wine.py INSTALLER.exe
+# tests/sesion): a silent install over an older release, the Start menu's
+# entries, each program started from its entry, open at its design size in
+# the middle of the screen with no maximize button, a result computed with
+# the keyboard and read back through the clipboard (which Wine shares with
+# X), "Salir" and Alt+F4 each ending it, and an uninstall that leaves
+# nothing behind.
+#   tests/sesion tests/escritorio/en_wine.py OLDER.exe INSTALLER.exe
 import os
 import pathlib
 import subprocess
@@ -55,15 +56,33 @@ def portapapeles():
     return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
 
 
-def probar_programa(menu, programa, raiz):
-    (ancho, alto), al_resultado, resultado, a_salir = PROGRAMAS[programa]
+def abrir(menu, programa):
+    """Starts the program from its Start menu entry; its X window, or None."""
     titulo = nombre_en_el_menu(programa)
     acceso = menu / f"{titulo}.lnk"
     if not comprobar(acceso.exists(), f"no hay entrada «{titulo}» en el menú Inicio"):
-        return
+        return None
     subprocess.run(["wine", "start", "/unix", str(acceso)], check=True)
     x11 = esperar(lambda: ventana(titulo), 60)
-    if not comprobar(x11, f"{programa}: no se abre una ventana «{titulo}»"):
+    comprobar(x11, f"{programa}: no se abre una ventana «{titulo}»")
+    return x11
+
+
+# Wine tells the window manager which buttons the Windows window has in
+# Motif's hints: flags, functions, decorations.
+MAXIMIZAR_FUNCION, MAXIMIZAR_BOTON = 0x10, 0x40
+
+
+def se_maximiza(x11):
+    hints = subprocess.check_output(["xprop", "-id", x11, "_MOTIF_WM_HINTS"], text=True).split("=")[-1]
+    _, funciones, botones = (int(v, 16) for v in hints.split(",")[:3])
+    return bool(funciones & MAXIMIZAR_FUNCION or botones & MAXIMIZAR_BOTON)
+
+
+def probar_programa(menu, programa, raiz):
+    (ancho, alto), al_resultado, resultado, a_salir = PROGRAMAS[programa]
+    x11 = abrir(menu, programa)
+    if not x11:
         return
     # Placed and active before the first key: Wine maps a window before it
     # is moved to its place and given the focus.
@@ -77,12 +96,25 @@ def probar_programa(menu, programa, raiz):
     pulsar(x11, a_salir + ["space"])
     comprobar(esperar(lambda: not en_marcha(programa), 15), f"{programa}: «Salir» no termina el programa")
 
+    # The window manager's close, as the close button asks it.
+    x11 = abrir(menu, programa)
+    if not x11:
+        return
+    comprobar(not se_maximiza(x11), f"{programa}: la ventana tiene botón de maximizar")
+    pulsar(x11, ["alt+F4"])
+    comprobar(esperar(lambda: not en_marcha(programa), 15), f"{programa}: Alt+F4 no termina el programa")
+
 
 def en_marcha(programa):
     return subprocess.run(["pgrep", "-f", rf"\\{programa}\.exe$"], capture_output=True).returncode == 0
 
 
-def main(instalador):
+def registrado(valor):
+    consulta = wine("reg", "query", CLAVE, "/v", valor)
+    return consulta.stdout.split()[-1] if consulta.returncode == 0 else None
+
+
+def main(anterior, instalador):
     prefijo = tempfile.mkdtemp(prefix="wine-")
     os.environ.update(WINEPREFIX=prefijo, WINEDEBUG="-all")
     unidad = pathlib.Path(prefijo, "drive_c")
@@ -91,8 +123,17 @@ def main(instalador):
     subprocess.run(["wineserver", "-p"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL)
     subprocess.run(["wineboot", "-i"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    comprobar(wine(instalador, "/S").returncode == 0, "la instalación silenciosa falla")
     carpeta = unidad / "Program Files" / "Calculadoras RF"
+    comprobar(wine(anterior, "/S").returncode == 0, "la versión anterior no se instala")
+    comprobar((carpeta / "sobrante.txt").exists(), "la versión anterior no deja su archivo de muestra")
+    comprobar(wine(instalador, "/S").returncode == 0, "la instalación silenciosa falla")
+    version = subprocess.check_output(["dpkg-parsechangelog", "-l", RAIZ / "distribucion" / "changelog",
+                                       "-S", "Version"], text=True).strip()
+    comprobar(registrado("DisplayVersion") == version,
+              f"Aplicaciones muestra la versión {registrado('DisplayVersion')}, no {version}")
+    comprobar(not (carpeta / "sobrante.txt").exists(), "queda un archivo de la versión anterior")
+    entradas = wine("reg", "query", r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall").stdout
+    comprobar(entradas.count("CalculadorasRF") == 1, "instalado sobre la anterior, no hay una sola entrada")
     menu = unidad / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Calculadoras RF"
     comprobar(sorted(p.name for p in menu.glob("*.lnk")) == sorted(f"{nombre_en_el_menu(p)}.lnk" for p in PROGRAMAS),
               f"el menú Inicio tiene {sorted(p.name for p in menu.glob('*'))}")
@@ -100,11 +141,6 @@ def main(instalador):
     raiz = (0, 0) + raiz
     for programa in PROGRAMAS:
         probar_programa(menu, programa, raiz)
-
-    # Installed again over itself (as a newer build over an older one): one entry.
-    comprobar(wine(instalador, "/S").returncode == 0, "instalar encima falla")
-    entradas = wine("reg", "query", r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall").stdout
-    comprobar(entradas.count("CalculadorasRF") == 1, "instalado dos veces, no hay una sola entrada en Aplicaciones")
 
     comprobar(wine(str(carpeta / "desinstalar.exe"), "/S").returncode == 0, "la desinstalación falla")
     # The uninstaller runs a copy of itself, which has ended once the folder is gone.
@@ -117,6 +153,6 @@ def main(instalador):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         uso(__file__)
-    main(sys.argv[1])
+    main(sys.argv[1], sys.argv[2])
