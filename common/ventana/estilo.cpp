@@ -10,14 +10,21 @@ namespace calculadora {
 
 namespace {
 
-// The design family when the system has it, else its substitute. Asking once
-// spares every font of the window a fruitless search for the design family.
+// The design family or its successor, those the system has, before the
+// substitute. Asking once spares every font of the window a fruitless search.
+QStringList familias_presentes()
+{
+    QStringList presentes;
+    for (const char* familia : {familia_de_diseno, familia_sucesora})
+        if (QFontDatabase::hasFamily(QString::fromLatin1(familia)))
+            presentes.append(QString::fromLatin1(familia));
+    presentes.append(QString::fromLatin1(familia_sustituta));
+    return presentes;
+}
+
 const QStringList& familias()
 {
-    static const QStringList elegidas =
-        QFontDatabase::hasFamily(QString::fromLatin1(familia_de_diseno))
-            ? QStringList{QString::fromLatin1(familia_de_diseno), QString::fromLatin1(familia_sustituta)}
-            : QStringList{QString::fromLatin1(familia_sustituta)};
+    static const QStringList elegidas = familias_presentes();
     return elegidas;
 }
 

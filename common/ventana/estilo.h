@@ -18,9 +18,11 @@ inline const QColor azul{0, 0, 255};
 inline const QColor azul_oscuro{0, 0, 192};
 } // namespace colores
 
-// The family the windows were designed with, and the metric-close free font
-// that stands in for it where the system lacks it.
+// The family the windows were designed with, its outline successor, and the
+// metric-close free font that stands in for them where the system has
+// neither.
 inline constexpr auto familia_de_diseno = "MS Sans Serif";
+inline constexpr auto familia_sucesora = "Microsoft Sans Serif";
 inline constexpr auto familia_sustituta = "Liberation Sans";
 
 // MS Sans Serif at 8.25, 9.75, 12, 13.5 or 18 points, regular or bold.
