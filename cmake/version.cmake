@@ -1,5 +1,5 @@
 # The project's one version, its date and what it brought, read from the last
-# entry of distribucion/changelog:
+# entry of debian/changelog:
 #   calculadoras-rf (VERSION) unstable; urgency=medium
 #     * a change, its lines
 #       continued
@@ -7,7 +7,7 @@
 # Sets VERSION_DEL_CHANGELOG, FECHA_DEL_CHANGELOG (2026-12-06),
 # MES_DEL_CHANGELOG (diciembre de 2026) and NOVEDADES_DEL_CHANGELOG (the
 # changes, a list).
-set(CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/../distribucion/changelog)
+set(CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/../debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CHANGELOG})
 file(STRINGS ${CHANGELOG} lineas ENCODING UTF-8)
 list(GET lineas 0 cabecera)
