@@ -6,6 +6,7 @@
 #     tests/sesion -s 1366x768 -e 1 en_el_escritorio.py cambios PROGRAM
 #     tests/sesion -w en_el_escritorio.py wayland PROGRAM
 #     en_el_escritorio.py sin_pantalla PROGRAM
+#     tests/sesion en_el_escritorio.py primer_paso PROGRAM   (filtros)
 #
 # The program is started with Qt's accessibility bridge on and read through
 # the AT-SPI bus, as a screen reader or a dock reads it.
@@ -30,6 +31,10 @@
 # without a key pressed, "Salir" pressed through the bus ends the program
 # with status 0, and Qt says nothing on its error output beyond its own
 # harmless notes.
+#
+# primer_paso: filtros' R slider one step up with the keyboard shows
+# "14.469" "KHz", and "Salir" ends the program (the check of a build for
+# another architecture).
 #
 # sin_pantalla: started where no display can be opened (over ssh, in a text
 # console), as it is and given a Qt option that would name a platform, which
@@ -128,6 +133,24 @@ def lector(c, entrada_de_menu):
     comprobar(c.proceso.wait(timeout=10) == 0, "Salir no termina el programa con estado 0")
 
 
+def textos(ventana):
+    def texto(nodo):
+        try:
+            return nodo.queryText().getText(0, -1)
+        except NotImplementedError:
+            return ""
+    return {t for n in nodos(ventana) for t in (n.name, texto(n))}
+
+
+def primer_paso(c):
+    leer_arbol(c)
+    c.pulsar("Tab", "Up")
+    comprobar(esperar(lambda: {"14.469", "KHz"} <= textos(c.ventana), 30),
+              f"tras un paso de R se lee {sorted(textos(c.ventana))}")
+    c.pulsar("space", en=buscar(c.ventana, pyatspi.ROLE_PUSH_BUTTON, "Salir"))
+    comprobar(c.proceso.wait(timeout=30) == 0, "Salir no termina el programa con estado 0")
+
+
 def en_pantalla(c, cabe):
     # The window refits once the window manager has framed it.
     esperar(lambda: dentro(c.con_marco(), pantalla()), 5)
@@ -211,7 +234,7 @@ def main(modo, programa, argumentos):
             subprocess.run(["xrandr", "--setmonitor", *monitor], check=True)
     calculadora = Calculadora(programa)
     try:
-        {"lector": lambda c: lector(c, argumentos[0]), "wayland": en_wayland, "cambios": cambios,
+        {"lector": lambda c: lector(c, argumentos[0]), "wayland": en_wayland, "cambios": cambios, "primer_paso": primer_paso,
          "pantalla": lambda c: en_pantalla(c, argumentos == ["cabe"])}[modo](calculadora)
     finally:
         calculadora.proceso.terminate()
