@@ -2,10 +2,10 @@
 # The Windows installer in a fresh Wine prefix on this X session (run it in
 # tests/sesion): a silent install over an older release, the Start menu's
 # entries, each program started from its entry, open at its design size in
-# the middle of the screen with no maximize button, a result computed with
-# the keyboard and read back through the clipboard (which Wine shares with
-# X), "Salir" and Alt+F4 each ending it, and an uninstall that leaves
-# nothing behind.
+# the middle of the screen with its icon and no maximize button, a result
+# computed with the keyboard and read back through the clipboard (which Wine
+# shares with X), "Salir" and Alt+F4 each ending it, and an uninstall that
+# leaves nothing behind.
 #   tests/sesion tests/escritorio/en_wine.py OLDER.exe INSTALLER.exe
 import os
 import pathlib
@@ -90,6 +90,8 @@ def probar_programa(menu, programa, raiz):
     esperar(lambda: subprocess.check_output(["xdotool", "getactivewindow"], text=True).strip() == x11)
     comprobar((w, h) == (ancho, alto), f"{programa}: la ventana mide {w}x{h}, no {ancho}x{alto}")
     comprobar(abs(x + w / 2 - raiz[2] / 2) <= 1, f"{programa}: la ventana no está centrada ({x}, {w}, {raiz[2]})")
+    icono = subprocess.run(["xprop", "-id", x11, "_NET_WM_ICON"], capture_output=True, text=True).stdout
+    comprobar("Icon (" in icono, f"{programa}: la ventana no tiene icono")
     pulsar(x11, al_resultado + ["ctrl+a", "ctrl+c"])
     leido = esperar(lambda: portapapeles() == resultado and resultado, 5)
     comprobar(leido, f"{programa}: el resultado es «{portapapeles()}», no «{resultado}»")
@@ -127,7 +129,7 @@ def main(anterior, instalador):
     comprobar(wine(anterior, "/S").returncode == 0, "la versión anterior no se instala")
     comprobar((carpeta / "sobrante.txt").exists(), "la versión anterior no deja su archivo de muestra")
     comprobar(wine(instalador, "/S").returncode == 0, "la instalación silenciosa falla")
-    version = subprocess.check_output(["dpkg-parsechangelog", "-l", RAIZ / "distribucion" / "changelog",
+    version = subprocess.check_output(["dpkg-parsechangelog", "-l", RAIZ / "debian" / "changelog",
                                        "-S", "Version"], text=True).strip()
     comprobar(registrado("DisplayVersion") == version,
               f"Aplicaciones muestra la versión {registrado('DisplayVersion')}, no {version}")
