@@ -12,15 +12,25 @@ aqui=$PWD
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 cadena=$aqui/mingw-w64.cmake
 # Only what the calculators use: widgets, SVG-free pictures, no network,
-# no OpenGL. The +dfsg source has no tablet library (wintab); Qt 6.4 builds
-# its DirectWrite font database only with Direct2D; the bundled FreeType
-# gives the offscreen platform the tests run on.
+# no OpenGL, and none of the widgets, dialogs and text formats they never
+# show. The +dfsg source has no tablet library (wintab); Qt 6.4 builds its
+# DirectWrite font database only with Direct2D; the tests run on Windows' own
+# platform, so no FreeType for the offscreen one.
 opciones=(-xplatform win32-g++ -qt-host-path /usr -release -shared
     -nomake examples -nomake tests -no-opengl -no-dbus -no-icu -no-fontconfig
     -no-feature-sql -no-feature-network -no-feature-printsupport
     -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
-    -no-feature-direct2d -no-feature-directwrite3 -qt-freetype -no-libjpeg
-    -qt-zlib -qt-libpng -qt-harfbuzz -qt-pcre -no-zstd)
+    -no-feature-direct2d -no-feature-directwrite3 -no-feature-freetype -no-libjpeg
+    -qt-zlib -qt-libpng -qt-harfbuzz -qt-pcre -no-zstd -no-gif
+    -no-feature-graphicsview -no-feature-mdiarea -no-feature-calendarwidget
+    -no-feature-wizard -no-feature-undoview -no-feature-undogroup
+    -no-feature-undostack -no-feature-undocommand -no-feature-columnview
+    -no-feature-datawidgetmapper -no-feature-dial -no-feature-lcdnumber
+    -no-feature-keysequenceedit -no-feature-splashscreen
+    -no-feature-commandlinkbutton -no-feature-textbrowser
+    -no-feature-syntaxhighlighter -no-feature-toolbox -no-feature-textodfwriter
+    -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-pdf
+    -no-feature-movie -no-feature-vulkan -no-feature-systemtrayicon)
 clave=$( (echo "${opciones[*]}"; cat "$cadena") | sha256sum | cut -c1-12)
 destino=$("$aqui/../../tools/carpeta-de-cache" qt-windows)/$version-$clave
 # Qt's Spanish texts are Debian's, the same files on every system.
