@@ -13,7 +13,7 @@ file(WRITE ${TEMA_OSCURO}/qt6ct/qt6ct.conf
 #
 # A GUI test runs on the offscreen platform, once with a "." locale and once
 # with a "," locale, each registered under its own name; its tests named
-# TemaOscuro run instead under qt6ct's dark colour scheme.
+# TemaOscuro run instead under a dark colour scheme.
 # Windows' window tests run on its own platform (on a virtual display under
 # Wine), with its font database: its offscreen platform knows no fonts.
 if(WIN32)
@@ -43,16 +43,24 @@ function(agregar_prueba)
                 # from the locale it is started in.
                 PROPERTIES LABELS rapidas ENVIRONMENT "LC_ALL=${locale}.UTF-8")
         endforeach()
+        # The dark theme's case: qt6ct's scheme on Linux; on Windows, whose
+        # palette Qt takes from the system colours, high contrast's (in a
+        # Wine prefix of its own, see tests/con-wine).
         if(WIN32)
-            return() # the dark theme's case is qt6ct's, Linux's own
+            set(oscuro .alto_contraste ${PLATAFORMA_DE_LAS_PRUEBAS})
+            set(entorno ENVIRONMENT CALCULADORAS_ALTO_CONTRASTE=1)
+        else()
+            set(oscuro .qt6ct_oscuro QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=${TEMA_OSCURO})
+            set(entorno)
         endif()
+        list(POP_FRONT oscuro sufijo)
         gtest_discover_tests(${P_NAME}
-            TEST_SUFFIX ".qt6ct_oscuro"
+            TEST_SUFFIX ${sufijo}
             TEST_FILTER "*TemaOscuro*"
-            EXTRA_ARGS "QT_QPA_PLATFORMTHEME=qt6ct" "XDG_CONFIG_HOME=${TEMA_OSCURO}"
+            EXTRA_ARGS ${oscuro}
             DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
             NO_PRETTY_VALUES
-            PROPERTIES LABELS rapidas)
+            PROPERTIES LABELS rapidas ${entorno})
     else()
         target_link_libraries(${P_NAME} PRIVATE GTest::gmock_main)
         gtest_discover_tests(${P_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS rapidas)

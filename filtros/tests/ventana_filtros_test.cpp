@@ -158,7 +158,8 @@ TEST_F(VentanaFiltrosTest, LoQueOyeUnLectorDePantalla)
     // clang-format on
 }
 
-// Under qt6ct's dark scheme: every text readable, every white frame white.
+// Under a dark scheme (qt6ct's, or Windows' high contrast): every text
+// readable, every white frame white.
 TEST(VentanaFiltros, TemaOscuroYMarcosBlancos) { prueba::comprobar_en_cada_tema_y_estilo<VentanaFiltros>(); }
 
 } // namespace

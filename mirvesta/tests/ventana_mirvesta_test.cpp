@@ -81,7 +81,8 @@ TEST_F(VentanaMirvestaTest, LoQueOyeUnLectorDePantalla)
     // clang-format on
 }
 
-// Under qt6ct's dark scheme: every text readable, every white frame white.
+// Under a dark scheme (qt6ct's, or Windows' high contrast): every text
+// readable, every white frame white.
 TEST(VentanaMirvesta, TemaOscuroYMarcosBlancos) { prueba::comprobar_en_cada_tema_y_estilo<VentanaMirvesta>(); }
 
 } // namespace

@@ -173,7 +173,8 @@ TEST_F(VentanaVelornaTest, LoQueOyeUnLectorDePantalla)
     // clang-format on
 }
 
-// Under qt6ct's dark scheme: every text readable, every white frame white.
+// Under a dark scheme (qt6ct's, or Windows' high contrast): every text
+// readable, every white frame white.
 TEST(VentanaVelorna, TemaOscuroYMarcosBlancos) { prueba::comprobar_en_cada_tema_y_estilo<VentanaVelorna>(); }
 
 } // namespace

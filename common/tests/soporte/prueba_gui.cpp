@@ -145,18 +145,19 @@ std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QStrin
 
 bool muestra_todo_el_texto(QLineEdit* caja)
 {
-    // Where the box puts its first and last character, after painting with
-    // the cursor at the end, against where an empty box starts its text.
+    // A box scrolls its text only when the whole text does not fit: painted
+    // with the cursor at the end, it still puts its first character where
+    // an empty box starts its text.
     const auto cursor = [](const QLineEdit& l) { return l.inputMethodQuery(Qt::ImCursorRectangle).toRect(); };
+    caja->end(false);
     caja->repaint();
-    const QRect al_final = cursor(*caja);
-    caja->setCursorPosition(0);
+    caja->setCursorPosition(0); // moved, not painted: the scroll stays
     const QRect al_principio = cursor(*caja);
     caja->end(false);
     QLineEdit vacia;
     vacia.setFont(caja->font());
     vacia.setGeometry(caja->geometry());
-    return al_principio.left() == cursor(vacia).left() && al_final.right() < caja->contentsRect().right();
+    return al_principio.left() == cursor(vacia).left();
 }
 
 void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear)
