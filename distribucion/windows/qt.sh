@@ -41,7 +41,11 @@ if [ -e "$destino/.hecho" ]; then
     exit 0
 fi
 
-trabajo=$(mktemp -d)
+# Built in the same folder every time: Qt writes some of its source paths
+# into its libraries, and a rebuild gives the same bytes.
+trabajo=$destino.obra
+rm -rf "$trabajo"
+mkdir -p "$trabajo"
 trap 'rm -rf "$trabajo"' EXIT
 # The source comes from the archive this machine installs from, through a
 # list of our own: the system's lists are left as they are.
