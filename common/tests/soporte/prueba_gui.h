@@ -118,9 +118,10 @@ std::pair<qreal, qreal> extension_del_texto(const QLabel* etiqueta, const QStrin
 bool muestra_todo_el_texto(QLineEdit* caja);
 
 // Builds a window under the desktop's dark colour scheme (the test runs with
-// qt6ct's "darker" on Linux, high-contrast colours on Windows) and under the default light palette, and fails for every
-// text whose contrast in the dark is below both its contrast in the light and
-// what the scheme gives its own texts.
+// qt6ct's "darker" on Linux, high-contrast colours on Windows) and under the
+// default light palette, and fails for every text whose contrast in the dark
+// is below both its contrast in the light and what the scheme gives its own
+// texts.
 void comprobar_tema_oscuro(const std::function<std::unique_ptr<QWidget>()>& crear);
 
 // Builds the window under the Fusion and Windows styles and under the
