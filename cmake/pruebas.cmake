@@ -47,13 +47,14 @@ function(agregar_prueba)
         # palette Qt takes from the system colours, high contrast's (in a
         # Wine prefix of its own, see tests/con-wine).
         if(WIN32)
-            set(oscuro .alto_contraste ${PLATAFORMA_DE_LAS_PRUEBAS})
+            set(sufijo .alto_contraste)
+            set(oscuro ${PLATAFORMA_DE_LAS_PRUEBAS})
             set(entorno ENVIRONMENT CALCULADORAS_ALTO_CONTRASTE=1)
         else()
-            set(oscuro .qt6ct_oscuro QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=${TEMA_OSCURO})
+            set(sufijo .qt6ct_oscuro)
+            set(oscuro QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=${TEMA_OSCURO})
             set(entorno)
         endif()
-        list(POP_FRONT oscuro sufijo)
         gtest_discover_tests(${P_NAME}
             TEST_SUFFIX ${sufijo}
             TEST_FILTER "*TemaOscuro*"
