@@ -1,6 +1,5 @@
 # What the drivers of the desktop tests share: checks that are counted and
 # summed up, waits on conditions, and the AT-SPI tree a screen reader reads.
-import itertools
 import sys
 import time
 
@@ -13,14 +12,6 @@ def comprobar(condicion, mensaje):
     if not condicion:
         fallos.append(mensaje)
     return condicion
-
-
-# The header of a script, its usage: every comment line after the first.
-def uso(archivo):
-    with open(archivo, encoding="utf-8") as texto:
-        lineas = texto.readlines()[1:]
-    cabecera = [linea[2:] for linea in itertools.takewhile(lambda l: l.startswith("#"), lineas)]
-    sys.exit("".join(cabecera))
 
 
 # Prints each failure and the summary, and ends with the status they make.
@@ -98,7 +89,12 @@ def enfocado(ventana):
 
 # Tab pressed until the focus is back where the walk began: every control of
 # the tab order is reached, each in view (a_la_vista of its place) as it is.
+# The control focused as the window opens is in view before any key, as
+# Enter or Space act on it.
 def recorrer_con_el_tabulador(ventana, pulsar_tab, a_la_vista, programa=""):
+    inicial = esperar(lambda: enfocado(ventana), 5)
+    comprobar(inicial and esperar(lambda: a_la_vista(extension(inicial)), 3),
+              f"{programa}: '{inicial and inicial.name}', con el foco al abrir, queda fuera de la vista")
     visitados = []
     for _ in range(30):
         pulsar_tab()

@@ -63,7 +63,7 @@ def main():
             programa = os.path.abspath(sys.argv[1])
             pasos = tabla(os.path.basename(programa))
             print("== Orca antes que el programa")
-            oir(programa, pasos["pasos"](programa), orca)
+            oir(programa, pasos["PASOS"], orca)
             print("== Orca encendido después")
             oir(programa, pasos["LLEGANDO_DESPUES"], orca, despues=True)
             return

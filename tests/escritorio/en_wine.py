@@ -13,7 +13,7 @@ import subprocess
 import sys
 import tempfile
 
-from comprobaciones import acabar, asentado, comprobar, esperar, uso
+from comprobaciones import acabar, asentado, comprobar, esperar
 
 # Each program: its window's client size, the keys that compute a result and
 # reach the box that shows it, the result, the keys from there to "Salir".
@@ -155,6 +155,4 @@ def main(anterior, instalador):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        uso(__file__)
     main(sys.argv[1], sys.argv[2])

@@ -1,23 +1,15 @@
-#!/usr/bin/python3
 # What the Orca screen reader says for a program, step by step: the program
 # started as its desktop session starts programs, Orca started as a user
 # starts it, before the program or after its window shows, each step's keys
 # pressed as from the keyboard, and what Orca hands to speech read from its
-# debug log. Run inside a session (tests/sesion):
-#   tests/sesion tests/escritorio/oir_orca.py [--despues] PROGRAM STEP...
-# With --despues the program opens first and Orca is turned on once its
-# window shows. A step is its keys separated by blanks: xdotool key names, or
-# "type:TEXT" ("Tab", "Up Up", "type:1 Return"). Prints one line a step,
-# step 0 being the start: NUMBER<TAB>KEYS<TAB>SPEECH, the utterances joined
-# with " | ".
+# debug log. The Orca tests (con_orca.py) hear the programs through it.
 import os
 import re
 import shutil
 import subprocess
-import sys
 import time
 
-from comprobaciones import esperar, uso
+from comprobaciones import esperar
 from ventanas import X11
 
 AQUI = os.path.dirname(os.path.abspath(__file__))
@@ -163,19 +155,3 @@ class Oyente:
                     esperar(lambda: "SPEECH OUTPUT" in self.orca.leer(antes), 1)
         return " | ".join(self.esperar_silencio(desde, hasta))
 
-
-if __name__ == "__main__":
-    despues = sys.argv[1:2] == ["--despues"]
-    argumentos = sys.argv[1 + despues:]
-    if not argumentos:
-        uso(__file__)
-    orca = Orca()
-    try:
-        with Oyente(os.path.abspath(argumentos[0]), orca, despues) as oyente:
-            print(f"0\tal abrir\t{oyente.al_abrir}")
-            for numero, paso in enumerate(argumentos[1:], 1):
-                print(f"{numero}\t{paso}\t{oyente.pulsar(paso.split())}")
-    except RuntimeError as fallo:
-        sys.exit(f"oir_orca: {fallo}")
-    finally:
-        orca.parar()

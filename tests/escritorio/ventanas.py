@@ -1,15 +1,9 @@
-#!/usr/bin/python3
 # What a desktop shell knows of its windows, asked of the shell itself over
 # the session bus, and keys and clicks given as its own devices give them:
-#   tests/sesion -g tests/escritorio/ventanas.py gnome
-#   tests/sesion -k tests/escritorio/ventanas.py kwin
-# prints each window the shell manages, one JSON object a line. The desktop
-# tests use the classes below.
+# the desktop tests' view of X11, GNOME Shell and KWin.
 import json
 import os
-import shutil
 import subprocess
-import sys
 
 import gi
 from comprobaciones import esperar
@@ -25,11 +19,9 @@ def llamar(destino, objeto, interfaz, metodo, argumentos=None):
 # An X session: programs started as its children, found by xdotool, keys
 # given through XTEST (xdotool key names, or "type:TEXT").
 class X11:
-    # Its error output, where the caller wants it, must be read as it comes:
-    # a program that fills the pipe waits.
-    def lanzar(self, programa, errores=subprocess.DEVNULL, **entorno):
+    def lanzar(self, programa, **entorno):
         return subprocess.Popen([programa], env=dict(os.environ, **entorno), stdout=subprocess.DEVNULL,
-                                stderr=errores, text=True)
+                                stderr=subprocess.DEVNULL)
 
     def mostrada(self, proceso):
         return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(proceso.pid)],
@@ -66,7 +58,7 @@ class Gnome:
                     x11: w.get_client_type() === 1, pid: w.get_pid(), enfocada: w.has_focus()};
         });
     })()"""
-    # Keys pressed in order and released in reverse, then clicks. One
+    # Keys pressed in order and released in reverse. One
     # keyboard for the session, made as the shell is first asked: a key sent
     # at once through a keyboard just made may reach no window.
     TECLADO = """(() => {
@@ -84,18 +76,6 @@ class Gnome:
             teclado.notify_keyval(GLib.get_monotonic_time(), Clutter[tecla], Clutter.KeyState.RELEASED);
         return true;
     })()"""
-    CLICS = """(() => {
-        const Clutter = imports.gi.Clutter, GLib = imports.gi.GLib;
-        const raton = Clutter.get_default_backend().get_default_seat()
-            .create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);
-        raton.notify_absolute_motion(GLib.get_monotonic_time(), %d, %d);
-        for (let i = 0; i < %d; i++) {
-            raton.notify_button(GLib.get_monotonic_time(), Clutter.BUTTON_PRIMARY, Clutter.ButtonState.PRESSED);
-            raton.notify_button(GLib.get_monotonic_time(), Clutter.BUTTON_PRIMARY, Clutter.ButtonState.RELEASED);
-        }
-        return true;
-    })()"""
-
     MODIFICADORES = {"shift": "Shift_L", "ctrl": "Control_L", "alt": "Alt_L", "super": "Super_L"}
     SIGNOS = {".": "period", ",": "comma", " ": "space", "-": "minus"}
 
@@ -145,22 +125,10 @@ class Gnome:
     def teclas(self, *nombres):
         self.evaluar(self.TECLAS % json.dumps([f"KEY_{nombre}" for nombre in nombres]))
 
-    def clics(self, x, y, veces=1):
-        self.evaluar(self.CLICS % (x, y, veces))
-
     # Asks the window of the process to close, as its close button does.
     def cerrar(self, pid):
         self.evaluar(f"(() => {{ for (const a of global.get_window_actors()) if (a.meta_window.get_pid() === {pid})"
                      " a.meta_window.delete(global.get_current_time()); return true; })()")
-
-    def foto(self, archivo):
-        # The shell answers its Screenshot method to the owner of this name only.
-        llamar("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
-               GLib.Variant("(su)", ("org.gnome.Screenshot", 0)))
-        temporal = os.path.join(os.environ["XDG_RUNTIME_DIR"], os.path.basename(archivo))
-        llamar("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot", "org.gnome.Shell.Screenshot",
-               "Screenshot", GLib.Variant("(bbs)", (False, False, temporal)))
-        shutil.copyfile(temporal, archivo)
 
 
 # KWin, through scripts it runs (tests/sesion -k keeps what they print).
@@ -206,9 +174,3 @@ class KWin:
     def atajo(self, nombre):
         llamar("org.kde.kglobalaccel", "/component/kwin", "org.kde.kglobalaccel.Component", "invokeShortcut",
                GLib.Variant("(s)", (nombre,)))
-
-
-if __name__ == "__main__":
-    shell = Gnome() if sys.argv[1] == "gnome" else KWin()
-    for ventana in shell.ventanas():
-        print(json.dumps(ventana, ensure_ascii=False))
