@@ -9,8 +9,8 @@
 # the AT-SPI bus, as a screen reader or a dock reads it.
 #
 # lector: the window is a frame named by its menu entry's name, with a
-# picture inside and its icon; the window's X11 class is the StartupWMClass of its menu entry;
-# "Salir" ends the program.
+# picture inside and its icon; the window's X11 class is the StartupWMClass
+# of its menu entry; "Salir" ends the program.
 #
 # dos_pantallas: on a display 3286 x 1080 wide, made two screens side by
 # side, the window is the design itself, without scroll bars, and stays where
@@ -26,6 +26,7 @@ import sys
 import pyatspi
 from comprobaciones import acabar, aplicacion, buscar, comprobar, dentro, esperar, extension, nodos
 from ventanas import X11
+
 
 def salida(*orden):
     return subprocess.run(orden, capture_output=True, text=True).stdout
