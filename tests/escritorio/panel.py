@@ -2,9 +2,9 @@
 # A panel along the bottom of a Wayland desktop that keeps its room, as a
 # desktop's own panel does, for trying windows against it:
 #   panel.py HEIGHT
-# A layer-shell surface (GTK's layer-shell library), which KWin
-# and other compositors of that protocol take out of the work area. Prints
-# "listo" once it shows.
+# A layer-shell surface (GTK's layer-shell library), which KWin and other
+# compositors of that protocol take out of the work area. Prints "listo" once
+# it shows.
 import sys
 
 import gi
