@@ -48,15 +48,16 @@ rm -rf "$trabajo"
 mkdir -p "$trabajo"
 trap 'rm -rf "$trabajo"' EXIT
 # The source comes from the archive this machine installs from, through a
-# list of our own: the system's lists are left as they are.
-mkdir -p "$trabajo/apt/listas/partial" "$trabajo/apt/partes"
+# list of our own: the system's lists and cache are left as they are, and an
+# apt-get install may run meanwhile.
+mkdir -p "$trabajo/apt/listas/partial" "$trabajo/apt/partes" "$trabajo/apt/cache"
 if [ -e /etc/apt/sources.list.d/debian.sources ]; then
     sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$trabajo/apt/partes/fuentes.sources"
 else
     sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$trabajo/apt/partes/fuentes.list"
 fi
 apt_propio=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$trabajo/apt/partes"
-    -o "Dir::State::Lists=$trabajo/apt/listas")
+    -o "Dir::State::Lists=$trabajo/apt/listas" -o "Dir::Cache=$trabajo/apt/cache")
 apt-get "${apt_propio[@]}" update >&2
 (cd "$trabajo" && apt-get "${apt_propio[@]}" source "qt6-base=$version" >&2)
 
