@@ -64,7 +64,12 @@ def abrir(menu, programa):
         return None
     subprocess.run(["wine", "start", "/unix", str(acceso)], check=True)
     x11 = esperar(lambda: ventana(titulo), 60)
-    comprobar(x11, f"{programa}: no se abre una ventana «{titulo}»")
+    if not comprobar(x11, f"{programa}: no se abre una ventana «{titulo}»"):
+        return None
+    # Placed and active before the first key: Wine maps a window before it
+    # is moved to its place and given the focus.
+    asentado(lambda: geometria(x11))
+    esperar(lambda: subprocess.check_output(["xdotool", "getactivewindow"], text=True).strip() == x11)
     return x11
 
 
@@ -84,10 +89,7 @@ def probar_programa(menu, programa, raiz):
     x11 = abrir(menu, programa)
     if not x11:
         return
-    # Placed and active before the first key: Wine maps a window before it
-    # is moved to its place and given the focus.
-    x, y, w, h = asentado(lambda: geometria(x11))
-    esperar(lambda: subprocess.check_output(["xdotool", "getactivewindow"], text=True).strip() == x11)
+    x, y, w, h = geometria(x11)
     comprobar((w, h) == (ancho, alto), f"{programa}: la ventana mide {w}x{h}, no {ancho}x{alto}")
     comprobar(abs(x + w / 2 - raiz[2] / 2) <= 1, f"{programa}: la ventana no está centrada ({x}, {w}, {raiz[2]})")
     icono = subprocess.run(["xprop", "-id", x11, "_NET_WM_ICON"], capture_output=True, text=True).stdout
