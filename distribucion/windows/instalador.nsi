@@ -2,7 +2,8 @@
 ; administrator, with a Start menu entry for each program and an entry in
 ; Settings > Apps whose uninstaller takes away all it made. makensis is given
 ; VERSION, CARPETA (the Windows folder), LICENCIAS, ICONO and SALIDA; the
-; build writes accesos.nsh (one Start menu entry a program).
+; build writes accesos.nsh (one Start menu entry a program), instalador.sh
+; quitar.nsh (what the uninstaller removes: each file installed, each folder).
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
@@ -43,6 +44,37 @@ VIAddVersionKey /LANG=3082 "LegalCopyright" "${EDITOR}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Spanish"
 
+; Windows opens no running program's file for writing, and removes none:
+; with a program of the folder $0 open, an install or uninstall would leave
+; files behind. Until each is closed, the user is asked to close it; a
+; silent run, or a user who cancels, ends with status 2 and nothing changed.
+!macro CERRAR_PROGRAMAS UN
+Function ${UN}CerrarProgramas
+  otra_vez:
+    FindFirst $1 $2 "$0\*.exe"
+  siguiente:
+    StrCmp $2 "" cerrados
+    StrCmp $2 "desinstalar.exe" otro
+    ClearErrors
+    FileOpen $3 "$0\$2" a
+    IfErrors abierto
+    FileClose $3
+  otro:
+    FindNext $1 $2
+    Goto siguiente
+  abierto:
+    FindClose $1
+    StrCpy $2 $2 -4
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$2 está abierto: ciérrelo y vuelva a intentarlo." /SD IDCANCEL IDRETRY otra_vez
+    SetErrorLevel 2
+    Quit
+  cerrados:
+    FindClose $1
+FunctionEnd
+!macroend
+!insertmacro CERRAR_PROGRAMAS ""
+!insertmacro CERRAR_PROGRAMAS "un."
+
 Function .onInit
     SetRegView 64
     ; An older version is uninstalled first, so one entry and none of its
@@ -50,6 +82,7 @@ Function .onInit
     ReadRegStr $0 HKLM "${CLAVE}" "InstallLocation"
     StrCmp $0 "" fin
     IfFileExists "$0\desinstalar.exe" 0 fin
+    Call CerrarProgramas
     ExecWait '"$0\desinstalar.exe" /S _?=$0'
     Delete "$0\desinstalar.exe"
     RMDir "$0"
@@ -78,11 +111,16 @@ SectionEnd
 
 Function un.onInit
     SetRegView 64
+    StrCpy $0 $INSTDIR
+    Call un.CerrarProgramas
 FunctionEnd
 
+; Only what was installed: the folder chosen may hold the user's own files.
 Section "Uninstall"
     SetShellVarContext all
     RMDir /r "${MENU}"
-    RMDir /r "$INSTDIR"
+    !include "quitar.nsh"
+    Delete "$INSTDIR\desinstalar.exe"
+    RMDir "$INSTDIR"
     DeleteRegKey HKLM "${CLAVE}"
 SectionEnd

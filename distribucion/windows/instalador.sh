@@ -6,13 +6,20 @@ set -euo pipefail
 version=$1 carpeta=$(realpath "$2") obra=$(realpath "$3") salida=$(realpath -m "$4")
 cd "$(dirname "$0")"
 
-licencias=$(mktemp)
-trap 'rm -f "$licencias"' EXIT
+trabajo=$(mktemp -d)
+trap 'rm -rf "$trabajo"' EXIT
+# What the uninstaller removes, in one order (the same installer from the same
+# folder): each file, then each folder, the deepest first.
+(cd "$carpeta" && {
+    find . -type f -printf '%P\n' | LC_ALL=C sort | sed 's|.*|Delete "$INSTDIR\\&"|'
+    find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r | sed 's|.*|RMDir "$INSTDIR\\&"|'
+} | tr / '\\' >"$trabajo/quitar.nsh")
+licencias=$trabajo/licencias.txt
 for licencia in "$carpeta"/licencias/*.txt; do
     printf '==== %s ====\n\n' "$(basename "$licencia")"
     cat "$licencia"
     printf '\n'
 done >"$licencias"
-makensis -V2 -INPUTCHARSET UTF8 -NOCD -X"!addincludedir $obra/distribucion/windows" \
+makensis -V2 -INPUTCHARSET UTF8 -NOCD -X"!addincludedir $obra/distribucion/windows" -X"!addincludedir $trabajo" \
     -DVERSION="$version" -DCARPETA="$carpeta" -DLICENCIAS="$licencias" \
     -DICONO="$obra/distribucion/windows/calculadoras-rf.ico" -DSALIDA="$salida" instalador.nsi

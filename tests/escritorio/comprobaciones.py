@@ -53,8 +53,7 @@ def asentado(leer, segundos=5.0):
 
 # Whether a rectangle (x, y, width, height) lies inside another.
 def dentro(rectangulo, area):
-    x, y, ancho, alto = rectangulo
-    ax, ay, aancho, aalto = area
+    (x, y, ancho, alto), (ax, ay, aancho, aalto) = rectangulo, area
     return x >= ax and y >= ay and x + ancho <= ax + aancho and y + alto <= ay + aalto
 
 

@@ -84,14 +84,14 @@ def se_maximiza(x11):
     return bool(funciones & MAXIMIZAR_FUNCION or botones & MAXIMIZAR_BOTON)
 
 
-def probar_programa(menu, programa, raiz):
+def probar_programa(menu, programa, ancho_de_pantalla):
     (ancho, alto), al_resultado, resultado, a_salir = PROGRAMAS[programa]
     x11 = abrir(menu, programa)
     if not x11:
         return
     x, y, w, h = geometria(x11)
     comprobar((w, h) == (ancho, alto), f"{programa}: la ventana mide {w}x{h}, no {ancho}x{alto}")
-    comprobar(abs(x + w / 2 - raiz[2] / 2) <= 1, f"{programa}: la ventana no está centrada ({x}, {w}, {raiz[2]})")
+    comprobar(abs(x + w / 2 - ancho_de_pantalla / 2) <= 1, f"{programa}: la ventana no está centrada ({x}, {w})")
     icono = subprocess.run(["xprop", "-id", x11, "_NET_WM_ICON"], capture_output=True, text=True).stdout
     comprobar("Icon (" in icono, f"{programa}: la ventana no tiene icono")
     pulsar(x11, al_resultado + ["ctrl+a", "ctrl+c"])
@@ -119,9 +119,9 @@ def registrado(valor):
 
 
 def main(anterior, instalador):
-    prefijo = tempfile.mkdtemp(prefix="wine-")
-    os.environ.update(WINEPREFIX=prefijo, WINEDEBUG="-all")
-    unidad = pathlib.Path(prefijo, "drive_c")
+    # In the session's home, which goes with the session.
+    os.environ.update(WINEPREFIX=tempfile.mkdtemp(prefix="wine-", dir=os.environ["HOME"]), WINEDEBUG="-all")
+    unidad = pathlib.Path(os.environ["WINEPREFIX"], "drive_c")
     # One Wine server for the whole run, kept from the pipes of the commands
     # whose output is read (a server started by one would hold them open).
     subprocess.run(["wineserver", "-p"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
@@ -131,8 +131,7 @@ def main(anterior, instalador):
     comprobar(wine(anterior, "/S").returncode == 0, "la versión anterior no se instala")
     comprobar((carpeta / "sobrante.txt").exists(), "la versión anterior no deja su archivo de muestra")
     comprobar(wine(instalador, "/S").returncode == 0, "la instalación silenciosa falla")
-    version = subprocess.check_output(["dpkg-parsechangelog", "-l", RAIZ / "debian" / "changelog",
-                                       "-S", "Version"], text=True).strip()
+    version = subprocess.check_output(["dpkg-parsechangelog", "-l", RAIZ / "debian/changelog", "-S", "Version"], text=True).strip()
     comprobar(registrado("DisplayVersion") == version,
               f"Aplicaciones muestra la versión {registrado('DisplayVersion')}, no {version}")
     comprobar(not (carpeta / "sobrante.txt").exists(), "queda un archivo de la versión anterior")
@@ -141,11 +140,19 @@ def main(anterior, instalador):
     menu = unidad / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs" / "Calculadoras RF"
     comprobar(sorted(p.name for p in menu.glob("*.lnk")) == sorted(f"{nombre_en_el_menu(p)}.lnk" for p in PROGRAMAS),
               f"el menú Inicio tiene {sorted(p.name for p in menu.glob('*'))}")
-    raiz = tuple(int(v) for v in subprocess.check_output(["xdotool", "getdisplaygeometry"], text=True).split())
-    raiz = (0, 0) + raiz
+    ancho_de_pantalla = int(subprocess.check_output(["xdotool", "getdisplaygeometry"], text=True).split()[0])
     for programa in PROGRAMAS:
-        probar_programa(menu, programa, raiz)
+        probar_programa(menu, programa, ancho_de_pantalla)
 
+    # With a program open, an install over it stops at once, and so does the
+    # uninstaller (the copy of itself it runs), both leaving all as it was.
+    instalados, x11 = sorted(carpeta.rglob("*")), abrir(menu, "filtros")
+    comprobar(wine(instalador, "/S").returncode == 2, "con filtros abierto, la instalación no se detiene")
+    wine(str(carpeta / "desinstalar.exe"), "/S")
+    esperar(lambda: subprocess.run(["pgrep", "-f", r"\\~nsu.*\.tmp\\"]).returncode == 1, 30)
+    comprobar(sorted(carpeta.rglob("*")) == instalados, "con filtros abierto, la desinstalación quita archivos")
+    pulsar(x11, ["alt+F4"])
+    esperar(lambda: not en_marcha("filtros"), 15)
     comprobar(wine(str(carpeta / "desinstalar.exe"), "/S").returncode == 0, "la desinstalación falla")
     # The uninstaller runs a copy of itself, which has ended once the folder is gone.
     esperar(lambda: not carpeta.exists(), 30)
