@@ -10,10 +10,11 @@ trabajo=$(mktemp -d)
 trap 'rm -rf "$trabajo"' EXIT
 # What the uninstaller removes, in one order (the same installer from the same
 # folder): each file, then each folder, the deepest first.
+# shellcheck disable=SC2016 # $INSTDIR is the installer's, in its own script.
 (cd "$carpeta" && {
-    find . -type f -printf '%P\n' | LC_ALL=C sort | sed 's|.*|Delete "$INSTDIR\\&"|'
-    find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r | sed 's|.*|RMDir "$INSTDIR\\&"|'
-} | tr / '\\' >"$trabajo/quitar.nsh")
+    find . -type f -printf '%P\n' | LC_ALL=C sort | sed 's|.*|Delete "$INSTDIR/&"|'
+    find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r | sed 's|.*|RMDir "$INSTDIR/&"|'
+} | sed 's|/|\\|g' >"$trabajo/quitar.nsh")
 licencias=$trabajo/licencias.txt
 for licencia in "$carpeta"/licencias/*.txt; do
     printf '==== %s ====\n\n' "$(basename "$licencia")"
