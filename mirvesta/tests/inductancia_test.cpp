@@ -43,7 +43,7 @@ TEST(Lecturas, RadioLongitudYEspiras)
     const char16_t* centimetros[] = {u"0.16", u"0.31", u"0.47", u"0.62", u"0.78", u"0.94", u"1.09", u"1.25",
                                      u"1.41", u"1.56", u"1.72", u"1.88", u"2.03", u"2.19", u"2.34", u"2.5"};
     for (std::int32_t v = 1; v <= 16; ++v)
-        EXPECT_EQ(lectura_de_radio_en_cm(v), u" " + std::u16string(centimetros[v - 1]) + u" cm") << v;
+        EXPECT_EQ(lectura_de_radio_en_cm(v), std::u16string(u" ") + centimetros[v - 1] + u" cm") << v;
     EXPECT_EQ(lectura_de_radio(8), u" 8 / 16\"");
     EXPECT_EQ(numero_a_texto_con_signo(-0.16), u"-0.16");
     EXPECT_EQ(lectura_de_longitud(25, separadores_coma), u"2,5");
